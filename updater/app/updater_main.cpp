@@ -5,7 +5,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLineTail, int) {
   try {
     return UpdaterEntry(instance, commandLineTail);
   } catch (...) {
-    // Nothing may leave the entry; the run never throws by design.
+    // Nothing may leave the entry; running out of memory counts as refused.
     return kExitRefused;
   }
 }
