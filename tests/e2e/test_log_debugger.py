@@ -10,7 +10,7 @@ HEADER = re.compile(r"^\[(LOM|ZUL)\]\[([TDIWEFO])\]\[(\d{4})-(\d{1,2})-(\d{1,2})
 
 
 def probe(tools_dir, *args, program="log_probe.exe"):
-    return wine.run(tools_dir / program, *args, debugstr=True)
+    return wine.run_to_exit(tools_dir / program, *args, debugstr=True)
 
 
 @pytest.mark.parametrize("total,pieces", [

@@ -52,7 +52,7 @@ def texts(records):
     (["-md5=x", "-url=y"], True),
 ])
 def test_runs_only_with_an_argument(installed, args, runs):
-    result = wine.run(installed, *args, debugstr=True)
+    result = wine.run_to_exit(installed, *args, debugstr=True)
     if runs:
         assert wine.exit_code(result) == 0
         assert len(job_records(result)) == 4
@@ -64,7 +64,7 @@ def test_runs_only_with_an_argument(installed, args, runs):
 def test_job_records_have_the_exact_texts(installed):
     folder = wine.windows_path(installed.parent)
     apps = wine.windows_path(installed.parent.parent.parent)
-    result = wine.run(installed, "-url=http://127.0.0.1:9/dir/file.zip", "-md5=ABC", "-pagecallparam=P",
+    result = wine.run_to_exit(installed, "-url=http://127.0.0.1:9/dir/file.zip", "-md5=ABC", "-pagecallparam=P",
                       "-forcedupdate=0", debugstr=True)
     assert wine.exit_code(result) == 0
     escaped = apps.replace("&", "&&")
@@ -80,7 +80,7 @@ def test_job_records_have_the_exact_texts(installed):
 def test_waits_ten_seconds_for_a_running_updater_then_gives_up(installed, holder):
     holder(UPDATER_MUTEX, 20000)
     started = time.monotonic()
-    result = wine.run(installed, "-md5=x", debugstr=True, timeout=60)
+    result = wine.run_to_exit(installed, "-md5=x", debugstr=True, timeout=60)
     waited = time.monotonic() - started
     assert wine.exit_code(result) == -1
     assert result.debug == []
@@ -89,7 +89,7 @@ def test_waits_ten_seconds_for_a_running_updater_then_gives_up(installed, holder
 
 def test_proceeds_once_the_running_updater_has_ended(installed, holder):
     holder(UPDATER_MUTEX, 1500)  # ends while holding it: the mutex is abandoned
-    result = wine.run(installed, "-md5=x", debugstr=True, timeout=60)
+    result = wine.run_to_exit(installed, "-md5=x", debugstr=True, timeout=60)
     assert wine.exit_code(result) == 0
     assert texts(job_records(result))[1] == "zipMd5: x"
 
@@ -97,19 +97,19 @@ def test_proceeds_once_the_running_updater_has_ended(installed, holder):
 def test_refuses_while_the_instance_mutex_exists(installed, holder):
     holder(INSTANCE_MUTEX, 20000)
     started = time.monotonic()
-    result = wine.run(installed, "-md5=x", debugstr=True, timeout=60)
+    result = wine.run_to_exit(installed, "-md5=x", debugstr=True, timeout=60)
     assert wine.exit_code(result) == -1
     assert result.debug == []
     assert time.monotonic() - started < 9.5, "refused at once, not after the updater mutex's wait"
 
 
 @pytest.mark.parametrize("forced,closes", [("1", True), ("2", False), ("0", False)])
-def test_forced_update_one_closes_the_clients_before_anything_else(installed, tools_dir, tmp_path, forced, closes):
+def test_forced_update_one_closes_both_clients(installed, tools_dir, tmp_path, forced, closes):
     client = StandinClient(tools_dir, tmp_path / "Client", "tavrenclient.exe")
     sibling = StandinClient(tools_dir, tmp_path / "Sibling", "wupclient.exe")
     procs = [client.start(), sibling.start()]
     try:
-        result = wine.run(installed, f"-forcedupdate={forced}", debugstr=True)
+        result = wine.run_to_exit(installed, f"-forcedupdate={forced}", debugstr=True)
         assert wine.exit_code(result) == 0
         ended = [wine.wait_for(lambda p=p: p.poll() is not None, timeout=5 if closes else 1) for p in procs]
         assert ended == [closes, closes]

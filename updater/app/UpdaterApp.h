@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <utility>
+
 #include "platform/unique_handle.h"
 #include "updater/app/zip_conf.h"
 
