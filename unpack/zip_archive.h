@@ -64,7 +64,7 @@ class ZipArchive {
   ZipArchive(void* handle, std::unique_ptr<MemoryStream> memory);
   static std::unique_ptr<ZipArchive> Adopt(void* handle, std::unique_ptr<MemoryStream> memory);
 
-  void* handle_;
+  void* handle_;  // null for an archive without entries
   std::unique_ptr<MemoryStream> memory_;
   std::uint64_t entryCount_ = 0;
 };
