@@ -27,7 +27,10 @@ std::string ExtendedTimestampBlock(unsigned char flags, const std::vector<std::i
   return block;
 }
 
-void WriteZip(const std::filesystem::path& path, const std::vector<FixtureEntry>& entries) {
+namespace {
+
+// minizip's writer takes narrow paths: the archive is made in a scratch folder.
+void WriteZipToAsciiPath(const std::filesystem::path& path, const std::vector<FixtureEntry>& entries) {
   zipFile zip = zipOpen64(path.string().c_str(), APPEND_STATUS_CREATE);
   if (zip == nullptr) throw std::runtime_error("cannot create " + path.string());
   for (const FixtureEntry& entry : entries) {
@@ -54,11 +57,21 @@ void WriteZip(const std::filesystem::path& path, const std::vector<FixtureEntry>
   Check(zipClose(zip, nullptr), "close archive");
 }
 
-std::vector<unsigned char> ZipBytes(const std::vector<FixtureEntry>& entries) {
+std::string ZipText(const std::vector<FixtureEntry>& entries) {
   ScratchFolder folder;
   const auto path = folder.path() / "fixture.zip";
-  WriteZip(path, entries);
-  const std::string text = ReadFileText(path);
+  WriteZipToAsciiPath(path, entries);
+  return ReadFileText(path);
+}
+
+}  // namespace
+
+void WriteZip(const std::filesystem::path& path, const std::vector<FixtureEntry>& entries) {
+  WriteFileText(path, ZipText(entries));
+}
+
+std::vector<unsigned char> ZipBytes(const std::vector<FixtureEntry>& entries) {
+  const std::string text = ZipText(entries);
   return std::vector<unsigned char>(text.begin(), text.end());
 }
 
