@@ -26,7 +26,7 @@ class CSkinMarkupNode {
 
   CSkinMarkupNode() = default;
 
-  bool IsValid() const { return doc_ != nullptr; }
+  bool IsValid() const;
   CSkinMarkupNode Parent() const;
   CSkinMarkupNode FirstChild() const;
   CSkinMarkupNode NextSibling() const;
