@@ -108,6 +108,9 @@ TEST(SkinSource, PlainFilesComeFromTheResourcePath) {
   EXPECT_EQ(Text(bytes), "<plain/>");
   ASSERT_EQ(source.ReadSkinFile(L"\u76AE\u80A4.xml", bytes), SkinReadStatus::Ok);
   EXPECT_EQ(Text(bytes), "<chinese/>");
+  // An image name that is not found there is tried as a path of its own.
+  ASSERT_EQ(CSkinSource::ReadPlainFile(folder.ResourcePath() + L"skin.xml", bytes), SkinReadStatus::Ok);
+  EXPECT_EQ(Text(bytes), "<plain/>");
 }
 
 // LoadFromFile names each failure of reading the file in its error text.
