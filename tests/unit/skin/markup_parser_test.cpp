@@ -106,7 +106,7 @@ TEST(MarkupParser, ElementTextRunsToTheNextTag) {
   EXPECT_EQ(std::wstring(c.FirstChild().Text()), L"inner");
 }
 
-TEST(MarkupParser, EndsLeniently_AtTheOutermostLevel) {
+TEST(MarkupParser, EndsLenientlyAtTheOutermostLevel) {
   struct Case {
     const wchar_t* markup;
     const wchar_t* outline;  // "" when there is no root
