@@ -44,10 +44,12 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
     while (connection.Receive(chunk)) {
       if (task.written >= length) break;
       if (!headSeen) {
-        if (head.size() > kMaxResponseHead) break;
         head += chunk;
         const std::size_t headEnd = FindHeadEnd(head, chunk.size());
-        if (headEnd == std::string::npos) continue;
+        if (headEnd == std::string::npos) {
+          if (head.size() > kMaxResponseHead) break;
+          continue;
+        }
         HttpResponseHead response;
         if (!ParseResponseHead(response, head, headEnd)) {
           if (response.status == 416) RemoveFile(task.state->jobFile);

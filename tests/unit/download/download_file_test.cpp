@@ -19,11 +19,12 @@ namespace {
 using namespace download_result;
 using namespace std::chrono_literals;
 
-TransferSettings QuickSettings() {
+// Short deadlines for the cases where the watchdog has to act; every other
+// case keeps the real ones, so that a slow machine never trips it.
+TransferSettings QuickWatchdog() {
   TransferSettings settings;
-  settings.timings.firstChunkLook = 20ms;
-  settings.timings.stallLimit = 300ms;
-  settings.timings.probeLimit = 2s;
+  settings.timings.firstChunkLook = 100ms;
+  settings.timings.stallLimit = 500ms;
   return settings;
 }
 
@@ -47,7 +48,7 @@ std::multiset<std::uint64_t> SegmentStarts(const ScriptedServer& server) {
 
 class DownloadFile_ : public testing::Test {
  protected:
-  int Download(const std::string& host, const std::string& expectedMd5, TransferSettings settings = QuickSettings()) {
+  int Download(const std::string& host, const std::string& expectedMd5, TransferSettings settings = {}) {
     CHttpDownload http(folder_.JobFolder(), std::move(settings));
     return Download(http, host, expectedMd5);
   }
@@ -102,26 +103,27 @@ TEST_F(DownloadFile_, FailedChecksLeaveNoFilesAndForgetTheProgress) {
     const char* name;
     ScriptedServer::Script script;
     int result;
+    TransferSettings settings;
   } cases[] = {
-      {"wrong bytes", [&](ScriptedExchange& e) { scripts::ServeRange(e, corrupted); }, kDigestMismatch},
+      {"wrong bytes", [&](ScriptedExchange& e) { scripts::ServeRange(e, corrupted); }, kDigestMismatch, {}},
       {"fewer bytes than the probe announced",
        [&](ScriptedExchange& e) {
          if (e.Index() == 0) return scripts::Answer(e, 206, "Content-Range: bytes 0-1002/1003\r\n");
          scripts::ServeRange(e, shorter);
        },
-       kLengthMismatch},
+       kLengthMismatch, {}},
       {"segments stall after a few bytes",
        [&](ScriptedExchange& e) {
          if (e.Index() == 0) return scripts::ServeRange(e, package);
          scripts::Answer(e, 206, "", package.substr(e.RangeStart(), 10));
          e.WaitForClientClose();
        },
-       kLengthMismatch},
+       kLengthMismatch, QuickWatchdog()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedServer server(c.script);
-    EXPECT_EQ(Download(server.Host(), Md5Of(package)), c.result);
+    EXPECT_EQ(Download(server.Host(), Md5Of(package), c.settings), c.result);
     EXPECT_EQ(FilesIn(folder_.JobFolder()), std::vector<std::string>{});
     EXPECT_EQ(state_.received, 0u);
   }
@@ -134,21 +136,22 @@ TEST_F(DownloadFile_, MissingPartsFailTheMerge) {
     const char* name;
     ScriptedServer::Script script;
     std::string digest;
+    TransferSettings settings;
   } cases[] = {
       // Its first three segments are empty and never make a part file.
-      {"package of three bytes", [&](ScriptedExchange& e) { scripts::ServeRange(e, tiny); }, Md5Of(tiny)},
+      {"package of three bytes", [&](ScriptedExchange& e) { scripts::ServeRange(e, tiny); }, Md5Of(tiny), {}},
       {"no body ever",
        [&](ScriptedExchange& e) {
          if (e.Index() == 0) return scripts::ServeRange(e, package);
          scripts::Answer(e, 206, "");
          e.WaitForClientClose();
        },
-       Md5Of(package)},
+       Md5Of(package), QuickWatchdog()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedServer server(c.script);
-    EXPECT_EQ(Download(server.Host(), c.digest), kPartNotMerged);
+    EXPECT_EQ(Download(server.Host(), c.digest, c.settings), kPartNotMerged);
     EXPECT_EQ(FilesIn(folder_.JobFolder()), std::vector<std::string>{});
   }
 }
@@ -185,7 +188,7 @@ TEST_F(DownloadFile_, ThreadThatCannotStartFailsTheAttempt) {
   for (const int failingCall : {3, 5}) {
     SCOPED_TRACE(failingCall);
     ScriptedServer server([&](ScriptedExchange& e) { scripts::ServeRange(e, package); });
-    TransferSettings settings = QuickSettings();
+    TransferSettings settings;
     int calls = 0;
     settings.startThread = [&calls, failingCall](std::function<void()> body) {
       if (++calls == failingCall) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
@@ -204,7 +207,7 @@ TEST_F(DownloadFile_, StoppedFromOutsideReturnsAndKeepsThePartFiles) {
     scripts::Answer(e, 206, "", package.substr(e.RangeStart(), 10));
     e.WaitForClientClose();
   });
-  TransferSettings settings = QuickSettings();
+  TransferSettings settings;
   settings.timings.stallLimit = 1h;
   CHttpDownload http(folder_.JobFolder(), settings);
   std::thread stopper([&] {

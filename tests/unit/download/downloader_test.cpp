@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 class TestJob : public Downloader {
  public:
   using Downloader::Downloader;
-  ~TestJob() override = default;
+  ~TestJob() override { EndThreads(); }
   void DoInstall() override {}
 };
 
@@ -55,18 +55,10 @@ std::string HostOf(const ScriptedExchange& e) {
   return request.substr(start, request.find("\r\n", start) - start);
 }
 
-TransferSettings QuickSettings() {
-  TransferSettings settings;
-  settings.timings.firstChunkLook = 20ms;
-  settings.timings.stallLimit = 300ms;
-  settings.timings.probeLimit = 2s;
-  return settings;
-}
-
 class Downloader_ : public testing::Test {
  protected:
   std::unique_ptr<TestJob> MakeJob(const std::string& host, const std::string& path, const std::string& md5,
-                                   bool forced = false, TransferSettings settings = QuickSettings()) {
+                                   bool forced = false, TransferSettings settings = {}) {
     JobEnvironment environment{folder_.JobFolder(), [this] { clientClosings_.push_back(requestsAtClosing_()); },
                                std::move(settings)};
     auto job = std::make_unique<TestJob>(md5, host, path, forced, std::move(environment));
@@ -216,7 +208,7 @@ TEST_F(Downloader_, DestroyingTheJobEndsItsThreadsAndKeepsThePartsForTheNextRun)
       scripts::Answer(e, 206, "", package.substr(e.RangeStart(), 10));
       e.WaitForClientClose();
     });
-    TransferSettings patient = QuickSettings();
+    TransferSettings patient;
     patient.timings.stallLimit = 1h;
     auto job = MakeJob(stalling.Host(), "/p.zip", Md5Of(package), false, patient);
     testing::internal::CaptureStdout();
