@@ -59,6 +59,8 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
         if (response.status == 200) skip = position;
         chunk.swap(head);
       }
+      // A head that came without body bytes is no sign of a moving body.
+      if (chunk.empty()) continue;
       DropSkipped(chunk, skip);
       if (!chunk.empty()) AppendBody(task.partFile, chunk, resume, task.written, out);
       std::lock_guard<std::mutex> guard(task.control->transferLock);
