@@ -7,9 +7,8 @@
 #include "skin/markup/memory_zip_archive.h"
 #include "skin/markup/utf16_text.h"
 
-namespace {
-
-SkinReadStatus ReadPlainFile(const std::wstring& path, std::vector<unsigned char>& bytes) {
+SkinReadStatus CSkinSource::ReadPlainFile(const std::wstring& path, std::vector<unsigned char>& bytes) {
+  bytes.clear();
   const std::filesystem::path file = std::filesystem::u8path(Utf16ToUtf8(path));
   std::ifstream in(file, std::ios::binary);
   if (!in) return SkinReadStatus::FileOpenFailed;
@@ -17,7 +16,7 @@ SkinReadStatus ReadPlainFile(const std::wstring& path, std::vector<unsigned char
   const auto size = std::filesystem::file_size(file, error);
   if (error) return SkinReadStatus::FileOpenFailed;
   if (size == 0) return SkinReadStatus::FileEmpty;
-  if (size > CSkinSource::kMaxFileBytes) return SkinReadStatus::FileTooLarge;
+  if (size > kMaxFileBytes) return SkinReadStatus::FileTooLarge;
   bytes.assign(static_cast<std::size_t>(size), 0);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (static_cast<std::size_t>(in.gcount()) != bytes.size()) {
@@ -26,8 +25,6 @@ SkinReadStatus ReadPlainFile(const std::wstring& path, std::vector<unsigned char
   }
   return SkinReadStatus::Ok;
 }
-
-}  // namespace
 
 const wchar_t* SkinReadStatusText(SkinReadStatus status) {
   switch (status) {
@@ -44,7 +41,9 @@ const wchar_t* SkinReadStatusText(SkinReadStatus status) {
 }
 
 CSkinSource& CSkinSource::Process() {
-  static CSkinSource source;
+  // Never destroyed: a window on another thread may still read while the
+  // process ends, and the archive is meant to live as long as the process.
+  static CSkinSource& source = *new CSkinSource();
   return source;
 }
 
@@ -81,7 +80,12 @@ std::wstring CSkinSource::ZipName() const {
 
 SkinReadStatus CSkinSource::ReadSkinFile(const std::wstring& name, std::vector<unsigned char>& bytes) const {
   bytes.clear();
-  std::lock_guard<std::mutex> guard(lock_);
-  if (zipName_.empty()) return ReadPlainFile(resourcePath_ + name, bytes);
-  return archive_->Extract(Utf16ToUtf8(name), kMaxFileBytes, bytes);
+  std::wstring path;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    // The archive has one current entry: reads from it take turns.
+    if (!zipName_.empty()) return archive_->Extract(Utf16ToUtf8(name), kMaxFileBytes, bytes);
+    path = resourcePath_ + name;
+  }
+  return ReadPlainFile(path, bytes);
 }

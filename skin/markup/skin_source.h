@@ -64,6 +64,9 @@ class CSkinSource {
   // that name found regardless of letter case, into bytes (exact size).
   SkinReadStatus ReadSkinFile(const std::wstring& name, std::vector<unsigned char>& bytes) const;
 
+  // Reads a file by its own path, under the same size limit.
+  static SkinReadStatus ReadPlainFile(const std::wstring& path, std::vector<unsigned char>& bytes);
+
  private:
   mutable std::mutex lock_;
   std::wstring resourcePath_;
