@@ -8,7 +8,16 @@
 
 CNativeWnd::CNativeWnd() = default;
 
-CNativeWnd::~CNativeWnd() = default;
+CNativeWnd::~CNativeWnd() { DestroyUnbound(); }
+
+void CNativeWnd::DestroyUnbound() {
+  if (hwnd_ == nullptr) return;
+  const HWND hwnd = hwnd_;
+  hwnd_ = nullptr;
+  if (!::IsWindow(hwnd)) return;
+  ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  ::DestroyWindow(hwnd);
+}
 
 bool CNativeWnd::RegisterWindowClass() {
   WNDCLASSW wc{};

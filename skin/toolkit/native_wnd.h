@@ -40,6 +40,9 @@ class CNativeWnd {
   virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   // After WM_NCDESTROY, when the object no longer has a window.
   virtual void OnFinalMessage(HWND hwnd);
+  // For destructors: a window that outlives its object must not reach it
+  // any more, so it is unbound and destroyed without its final message.
+  void DestroyUnbound();
 
   HWND hwnd_ = nullptr;
   WNDPROC previousProc_ = ::DefWindowProcW;

@@ -37,7 +37,13 @@ CSkinWndBase::CSkinWndBase() {
   OnNotifyType(L"click", [this](NotifyMsg& msg) { OnClick(msg); });
 }
 
-CSkinWndBase::~CSkinWndBase() = default;
+CSkinWndBase::~CSkinWndBase() {
+  // Before the manager goes: the window's messages would still reach it.
+  if (hwnd_ != nullptr) {
+    OnFinalMessage(hwnd_);
+    DestroyUnbound();
+  }
+}
 
 void CSkinWndBase::Notify(NotifyMsg& msg) { RelayNotify(msg); }
 
