@@ -3,6 +3,7 @@
 // GET per connection, a length probe, four ranged segment transfers with a
 // stall watchdog, the merge and the checks.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
