@@ -1,0 +1,117 @@
+#include "skin/toolkit/image_spec.h"
+
+#include <algorithm>
+#include <cwchar>
+
+#include "skin/toolkit/skin_values.h"
+
+namespace skin {
+namespace {
+
+void ApplyKey(ImageSpec& spec, const std::wstring& key, const std::wstring& value) {
+  const wchar_t* v = value.c_str();
+  if (key == L"file" || key == L"res") {
+    spec.file = value;
+  } else if (key == L"restype") {
+    spec.resourceType = value;
+  } else if (key == L"dest") {
+    spec.dest = ParseRect(v);
+  } else if (key == L"source") {
+    spec.source = ParseRect(v);
+  } else if (key == L"corner") {
+    spec.corner = ParseRect(v);
+  } else if (key == L"mask") {
+    spec.mask = ParseColour(v);
+  } else if (key == L"fade") {
+    spec.fade = static_cast<std::uint8_t>(std::clamp(ParseNumber(v), 0, 255));
+  } else if (key == L"hole") {
+    spec.hole = ParseFlag(v);
+  } else if (key == L"xtiled") {
+    spec.xtiled = ParseFlag(v);
+  } else if (key == L"ytiled") {
+    spec.ytiled = ParseFlag(v);
+  }
+}
+
+// Tiles `length` units starting at `at` with tiles of `tile` units: each
+// piece as (offset into the target, length); the last one cut short.
+std::vector<std::pair<int, int>> Tiles(int at, int length, int tile) {
+  std::vector<std::pair<int, int>> out;
+  if (tile <= 0) return out;
+  for (int offset = 0; offset < length; offset += tile) out.emplace_back(at + offset, std::min(tile, length - offset));
+  return out;
+}
+
+}  // namespace
+
+ImageSpec ParseImageSpec(const wchar_t* text) {
+  ImageSpec spec;
+  if (text == nullptr) return spec;
+  if (std::wcschr(text, L'=') == nullptr) {
+    spec.file = text;
+    return spec;
+  }
+  const wchar_t* p = text;
+  for (;;) {
+    while (*p == L' ') ++p;
+    const wchar_t* keyStart = p;
+    while (*p != L'\0' && *p != L'=' && *p != L' ') ++p;
+    if (*p != L'=' || p == keyStart) break;
+    const std::wstring key(keyStart, p);
+    ++p;
+    if (*p != L'\'') break;
+    const wchar_t* valueStart = ++p;
+    while (*p != L'\0' && *p != L'\'') ++p;
+    if (*p != L'\'') break;  // unterminated value
+    ApplyKey(spec, key, std::wstring(valueStart, p));
+    ++p;
+  }
+  return spec;
+}
+
+std::vector<ImagePiece> PlanImagePieces(const Rect& dest, const Rect& source, const ImageSpec& spec) {
+  std::vector<ImagePiece> pieces;
+  const Rect& c = spec.corner;
+  const Rect midDest{dest.left + c.left, dest.top + c.top, dest.right - c.right, dest.bottom - c.bottom};
+  const Rect midSource{source.left + c.left, source.top + c.top, source.right - c.right, source.bottom - c.bottom};
+  auto add = [&pieces](const Rect& d, const Rect& s) {
+    if (!d.IsEmpty() && !s.IsEmpty()) pieces.push_back({d, s});
+  };
+
+  if (!spec.hole) {
+    if (!spec.xtiled && !spec.ytiled) {
+      add(midDest, midSource);
+    } else {
+      // A tiled axis repeats the source unscaled; the other one stretches.
+      const auto columns = spec.xtiled ? Tiles(midDest.left, midDest.Width(), midSource.Width())
+                                       : std::vector<std::pair<int, int>>{{midDest.left, midDest.Width()}};
+      const auto rows = spec.ytiled ? Tiles(midDest.top, midDest.Height(), midSource.Height())
+                                    : std::vector<std::pair<int, int>>{{midDest.top, midDest.Height()}};
+      for (const auto& [y, h] : rows) {
+        for (const auto& [x, w] : columns) {
+          const int sw = spec.xtiled ? w : midSource.Width();
+          const int sh = spec.ytiled ? h : midSource.Height();
+          add({x, y, x + w, y + h}, {midSource.left, midSource.top, midSource.left + sw, midSource.top + sh});
+        }
+      }
+    }
+  }
+  if (c.left == 0 && c.top == 0 && c.right == 0 && c.bottom == 0) return pieces;
+
+  // Edges: top, bottom, left, right (stretched along their length).
+  add({midDest.left, dest.top, midDest.right, midDest.top}, {midSource.left, source.top, midSource.right, midSource.top});
+  add({midDest.left, midDest.bottom, midDest.right, dest.bottom},
+      {midSource.left, midSource.bottom, midSource.right, source.bottom});
+  add({dest.left, midDest.top, midDest.left, midDest.bottom}, {source.left, midSource.top, midSource.left, midSource.bottom});
+  add({midDest.right, midDest.top, dest.right, midDest.bottom},
+      {midSource.right, midSource.top, source.right, midSource.bottom});
+  // Corners, unscaled.
+  add({dest.left, dest.top, midDest.left, midDest.top}, {source.left, source.top, midSource.left, midSource.top});
+  add({midDest.right, dest.top, dest.right, midDest.top}, {midSource.right, source.top, source.right, midSource.top});
+  add({dest.left, midDest.bottom, midDest.left, dest.bottom}, {source.left, midSource.bottom, midSource.left, source.bottom});
+  add({midDest.right, midDest.bottom, dest.right, dest.bottom},
+      {midSource.right, midSource.bottom, source.right, source.bottom});
+  return pieces;
+}
+
+}  // namespace skin
