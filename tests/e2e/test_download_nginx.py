@@ -42,7 +42,7 @@ def test_range_download_ends_with_the_verified_package(tools_dir, nginx_factory,
         assert run.finish() == 0, run.texts()
     finally:
         run.stop()
-    assert run.texts()[-1] == f"downloaded {digest}"
+    assert run.texts()[-1] == "downloaded"
     assert retries(run) == []
     assert (run.folder / "update.zip").read_bytes() == package
     assert run.files() == PACKAGE_NAMES

@@ -31,7 +31,7 @@ std::int64_t CHttpDownload::GetContentLength(std::string& host, std::string& pat
     connection.Send(BuildRequest(host, path, 0));
 
     std::string buffer;
-    std::string chunk;
+    std::string_view chunk;
     std::size_t headEnd = std::string::npos;
     while (headEnd == std::string::npos) {
       if (!connection.Receive(chunk)) {

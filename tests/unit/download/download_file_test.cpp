@@ -10,6 +10,7 @@
 
 #include "scripted_server.h"
 #include "test_files.h"
+#include "wait_until.h"
 #include "updater/download/download_result.h"
 #include "updater/download/http_download.h"
 #include "updater/download/job_files.h"
@@ -211,9 +212,12 @@ TEST_F(DownloadFile_, StoppedFromOutsideReturnsAndKeepsThePartFiles) {
   settings.timings.stallLimit = 1h;
   CHttpDownload http(folder_.JobFolder(), settings);
   std::thread stopper([&] {
-    for (int i = 0; i < kSegmentCount; ++i) {
-      while (CHttpDownload::GetPartSize(folder_.File("update.td" + std::to_string(i))) < 10) std::this_thread::sleep_for(5ms);
-    }
+    WaitUntil([&] {
+      for (int i = 0; i < kSegmentCount; ++i) {
+        if (CHttpDownload::GetPartSize(folder_.File("update.td" + std::to_string(i))) < 10) return false;
+      }
+      return true;
+    });
     http.Stop();
   });
   EXPECT_EQ(Download(http, server.Host(), Md5Of(package)), kStopped);

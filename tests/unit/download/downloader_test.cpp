@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -11,6 +10,7 @@
 
 #include "scripted_server.h"
 #include "test_files.h"
+#include "wait_until.h"
 #include "updater/download/downloader.h"
 #include "updater/download/job_files.h"
 
@@ -67,11 +67,13 @@ class Downloader_ : public testing::Test {
   }
 
   // The job has no notification for success: the owner polls.
-  void WaitForEnd(TestJob& job) {
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (!job.downloaded && !notifications_.Failed() && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(5ms);
+  void WaitForEnd(TestJob& job) { WaitUntil([&] { return job.downloaded || notifications_.Failed(); }); }
+
+  bool PartsHold(std::uint64_t bytes) const {
+    for (int i = 0; i < kSegmentCount; ++i) {
+      if (CHttpDownload::GetPartSize(folder_.File("update.td" + std::to_string(i))) < bytes) return false;
     }
+    return true;
   }
 
   // Runs the job to its end: a verified package or the final failure.
@@ -188,7 +190,7 @@ TEST_F(Downloader_, ResumesThePartFilesOfAnEarlierRun) {
   auto job = MakeJob(server.Host(), "/p.zip", Md5Of(package));
   testing::internal::CaptureStdout();
   ASSERT_TRUE(job->Start());
-  while (server.Requests().size() < 5) std::this_thread::sleep_for(5ms);
+  ASSERT_TRUE(WaitUntil([&] { return server.Requests().size() == 5; }));
   EXPECT_EQ(job->GetState().received, 380u);
   gate.Open();
   WaitForEnd(*job);
@@ -213,11 +215,7 @@ TEST_F(Downloader_, DestroyingTheJobEndsItsThreadsAndKeepsThePartsForTheNextRun)
     auto job = MakeJob(stalling.Host(), "/p.zip", Md5Of(package), false, patient);
     testing::internal::CaptureStdout();
     ASSERT_TRUE(job->Start());
-    for (int i = 0; i < 4; ++i) {
-      while (CHttpDownload::GetPartSize(folder_.File("update.td" + std::to_string(i))) < 10) {
-        std::this_thread::sleep_for(5ms);
-      }
-    }
+    EXPECT_TRUE(WaitUntil([&] { return PartsHold(10); }));
     job.reset();
     testing::internal::GetCapturedStdout();
   }
