@@ -24,7 +24,7 @@ bool FindRunningClient(ClientPrompt prompt) {
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   if (!Process32FirstW(snapshot.get(), &entry)) return false;
-  while (std::wcscmp(entry.szExeFile, kClientProcessName) != 0) {
+  while (std::wcscmp(entry.szExeFile, kClientExecutable) != 0) {
     if (!Process32NextW(snapshot.get(), &entry)) return false;
   }
   if (prompt == ClientPrompt::Silent) return true;
