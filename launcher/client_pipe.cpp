@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "launcher/unique_handle.h"
+#include "platform/unique_handle.h"
 
 namespace launcher {
 
@@ -19,9 +19,9 @@ std::optional<std::string> PipeMessage(const std::wstring& remainder) {
 PipeHandOff SendToRunningClient(const std::wstring& remainder) {
   const auto message = PipeMessage(remainder);
   if (!message) return PipeHandOff::MessageTooLong;
-  UniqueHandle pipe(CreateFileW(kClientPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+  platform::UniqueHandle pipe(CreateFileW(kClientPipeName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!pipe.valid()) return PipeHandOff::PipeUnavailable;
+  if (!pipe) return PipeHandOff::PipeUnavailable;
   DWORD written = 0;
   WriteFile(pipe.get(), message->data(), static_cast<DWORD>(message->size()), &written, nullptr);
   return PipeHandOff::Sent;

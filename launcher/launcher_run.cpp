@@ -17,8 +17,6 @@ namespace launcher {
 
 namespace {
 
-constexpr wchar_t kClientExecutable[] = L"tavren.exe";
-
 int HandToRunningClient(const std::optional<std::wstring>& remainder) {
   if (!remainder) return kExitDone;
   switch (SendToRunningClient(*remainder)) {
@@ -26,11 +24,11 @@ int HandToRunningClient(const std::optional<std::wstring>& remainder) {
       return kExitDone;
     case PipeHandOff::MessageTooLong:
       LOG_INFO << "url not sent to the running client: longer than " << kPipeMessageSize << " bytes";
-      return kExitPipeUnavailable;
+      return kExitUrlNotDelivered;
     case PipeHandOff::PipeUnavailable:
       break;
   }
-  return kExitPipeUnavailable;
+  return kExitUrlNotDelivered;
 }
 
 void StartClient(HINSTANCE instance, const std::wstring& commandLine) {

@@ -8,7 +8,7 @@ namespace launcher {
 
 enum ExitCode : int {
   kExitDone = 0,
-  kExitPipeUnavailable = 1,  // a URL could not be handed to the running client
+  kExitUrlNotDelivered = 1,  // a URL could not be handed to the running client
 };
 
 int RunLauncher(HINSTANCE instance, const wchar_t* commandLine);

@@ -5,8 +5,8 @@
 
 #include <cwchar>
 
-#include "launcher/unique_handle.h"
 #include "platform/system_services.h"
+#include "platform/unique_handle.h"
 
 namespace launcher {
 
@@ -19,19 +19,19 @@ constexpr std::uint32_t kWaitAfterEndingMs = 1500;
 }  // namespace
 
 bool FindRunningClient(ClientPrompt prompt) {
-  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot.valid()) return false;
+  platform::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return false;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   if (!Process32FirstW(snapshot.get(), &entry)) return false;
-  while (std::wcscmp(entry.szExeFile, kClientProcessName) != 0) {
+  while (std::wcscmp(entry.szExeFile, kClientExecutable) != 0) {
     if (!Process32NextW(snapshot.get(), &entry)) return false;
   }
   if (prompt == ClientPrompt::Silent) return true;
   if (MessageBoxW(nullptr, kReopenPrompt, kReopenCaption, MB_OKCANCEL) != IDOK) return true;
   snapshot.reset();
-  UniqueHandle client(OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
-  if (client.valid()) TerminateProcess(client.get(), 0);
+  platform::UniqueHandle client(OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
+  if (client) TerminateProcess(client.get(), 0);
   platform::SleepMs(kWaitAfterEndingMs);
   return true;
 }

@@ -3,7 +3,9 @@
 
 namespace launcher {
 
-inline constexpr wchar_t kClientProcessName[] = L"tavren.exe";
+// The client's executable in the installation folder, and the process name
+// the launcher looks for (exact case).
+inline constexpr wchar_t kClientExecutable[] = L"tavren.exe";
 
 enum class ClientPrompt { Silent, AskToReopen };
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "launcher/launcher_records.h"
 #include "launcher/module_path.h"
@@ -43,9 +42,11 @@ void WriteRegFun() {
                       key.receive(), nullptr) != ERROR_SUCCESS) {
     return;
   }
-  const std::vector<wchar_t> value = OpenCommandValue(FormatOpenCommand(launcherPath));
-  const auto bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-  if (RegSetValueExW(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()), bytes) !=
+  // The value is the command and its one terminating zero: Wine's shell takes
+  // zero characters stored after it for part of the command and refuses it.
+  const std::wstring command = FormatOpenCommand(launcherPath);
+  const auto bytes = static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t));
+  if (RegSetValueExW(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()), bytes) !=
       ERROR_SUCCESS) {
     LAUNCHER_RECORD(107, "WriteRegFun") << "set reg failure: ";
   }

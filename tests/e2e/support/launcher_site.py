@@ -2,6 +2,7 @@
 import os
 import shutil
 import subprocess
+import tempfile
 import time
 from pathlib import Path
 
@@ -27,10 +28,10 @@ class InstallSite:
 
     def run(self, *args, timeout=120, **kw):
         """Runs the launcher to its end; the result carries its exit code."""
-        return wine.run(self.launcher, *args, timeout=timeout, **kw)
+        return self.start(*args, **kw).finish(timeout)
 
     def start(self, *args, **kw):
-        return wine.start(self.launcher, *args, **kw)
+        return LauncherRun(self.launcher, *args, **kw)
 
     def tree(self, below=None):
         """Files and folders below the site (or `below`), relative, sorted,
@@ -42,6 +43,34 @@ class InstallSite:
             if relative != LAUNCHER:
                 found.append(relative + ("/" if path.is_dir() else ""))
         return found
+
+
+class LauncherRun:
+    """A launcher process whose output goes to files, not pipes: a helper that
+    Wine starts for the first window of a session inherits the launcher's
+    output and would keep a pipe open long after the launcher has ended."""
+
+    def __init__(self, program, *args, cwd=None, env=None, debugstr=False, lang=None):
+        self._out = tempfile.TemporaryFile()
+        self._err = tempfile.TemporaryFile()
+        self.proc = subprocess.Popen([wine.WINE, str(program), *map(str, args)], cwd=cwd,
+                                     env=wine.wine_env(env, debugstr, lang), stdin=subprocess.DEVNULL,
+                                     stdout=self._out, stderr=self._err)
+
+    def finish(self, timeout=120):
+        try:
+            self.proc.wait(timeout)
+        finally:
+            wine.stop(self.proc)
+        texts = []
+        for stream in (self._out, self._err):
+            stream.seek(0)
+            texts.append(stream.read().decode("latin-1"))
+            stream.close()
+        return wine.Result(self.proc.returncode, texts[0], texts[1], wine.debug_records(texts[1]))
+
+    def stop(self):
+        wine.stop(self.proc)
 
 
 def infozip(source, archive, *names):
