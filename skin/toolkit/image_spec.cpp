@@ -71,7 +71,13 @@ ImageSpec ParseImageSpec(const wchar_t* text) {
 
 std::vector<ImagePiece> PlanImagePieces(const Rect& dest, const Rect& source, const ImageSpec& spec) {
   std::vector<ImagePiece> pieces;
-  const Rect& c = spec.corner;
+  // Corners are image pixels drawn unscaled: none can be wider than the
+  // image part or the target, or negative.
+  const int maxX = std::max(0, std::min(dest.Width(), source.Width()));
+  const int maxY = std::max(0, std::min(dest.Height(), source.Height()));
+  const Rect c{std::clamp(spec.corner.left, 0, maxX), std::clamp(spec.corner.top, 0, maxY),
+               std::clamp(spec.corner.right, 0, maxX - std::clamp(spec.corner.left, 0, maxX)),
+               std::clamp(spec.corner.bottom, 0, maxY - std::clamp(spec.corner.top, 0, maxY))};
   const Rect midDest{dest.left + c.left, dest.top + c.top, dest.right - c.right, dest.bottom - c.bottom};
   const Rect midSource{source.left + c.left, source.top + c.top, source.right - c.right, source.bottom - c.bottom};
   auto add = [&pieces](const Rect& d, const Rect& s) {

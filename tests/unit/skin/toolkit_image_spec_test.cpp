@@ -87,6 +87,19 @@ TEST(ImagePieces, CornersStayUnscaledAndEdgesStretch) {
   EXPECT_FALSE(HasPiece(holed, {2, 3, 98, 47}, {2, 3, 8, 7}));
 }
 
+TEST(ImagePieces, CornersBeyondTheImageAreCut) {
+  ImageSpec spec;
+  spec.corner = {8, -3, 8, 2000000000};
+  for (const ImagePiece& p : skin::PlanImagePieces({0, 0, 100, 50}, {0, 0, 10, 10}, spec)) {
+    EXPECT_GE(p.dest.left, 0);
+    EXPECT_LE(p.dest.right, 100);
+    EXPECT_GE(p.source.left, 0);
+    EXPECT_LE(p.source.right, 10);
+    EXPECT_LE(p.source.bottom, 10);
+    EXPECT_FALSE(p.dest.IsEmpty());
+  }
+}
+
 TEST(ImagePieces, TilingRepeatsAndCutsTheLastTile) {
   ImageSpec spec;
   spec.xtiled = true;
