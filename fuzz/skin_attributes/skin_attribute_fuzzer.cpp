@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/toolkit/image_spec.h"
+#include "skin/toolkit/image_description.h"
 #include "skin/toolkit/progress_geometry.h"
 #include "skin/toolkit/skin_values.h"
 
@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   skin::ProgressForeDestination(range, {pair.cx & 0xFFFF, pair.cy & 0xFFFF}, skin::ProgressDirection::Vertical);
 
   // A control at most 2000 pixels wide and an image of at most 256.
-  const skin::ImageSpec spec = skin::ParseImageSpec(value);
+  const skin::ImageDescription description = skin::ParseImageDescription(value);
   const skin::Rect dest{0, 0, (rect.right & 0x7FF) % 2001, (rect.bottom & 0x7FF) % 2001};
   const skin::Rect source{0, 0, (pair.cx & 0xFF) + 1, (pair.cy & 0xFF) + 1};
-  skin::PlanImagePieces(dest, source, spec);
+  skin::PlanImagePieces(dest, source, description);
   return 0;
 }
