@@ -18,27 +18,27 @@ bool ImageAttribute::Draw(HDC hdc, CSkinManager& manager, const skin::Rect& cont
   if (!loadAttempted_) {
     // Parsed and loaded once; a failed load is not retried.
     loadAttempted_ = true;
-    spec_ = skin::ParseImageSpec(text_.c_str());
-    image_ = manager.AddImage(spec_.file, spec_.resourceType, spec_.mask);
+    description_ = skin::ParseImageDescription(text_.c_str());
+    image_ = manager.AddImage(description_.file, description_.resourceType, description_.mask);
   }
   if (image_ == nullptr) return false;
 
   skin::Rect dest = controlRect;
-  const skin::Rect* offsets = destOffsets != nullptr ? destOffsets : (spec_.dest ? &*spec_.dest : nullptr);
+  const skin::Rect* offsets = destOffsets != nullptr ? destOffsets : (description_.dest ? &*description_.dest : nullptr);
   if (offsets != nullptr) {
     dest = skin::Intersect({controlRect.left + offsets->left, controlRect.top + offsets->top,
                             controlRect.left + offsets->right, controlRect.top + offsets->bottom},
                            controlRect);
   }
   skin::Rect source{0, 0, image_->width, image_->height};
-  if (spec_.source) {
-    source = *spec_.source;
+  if (description_.source) {
+    source = *description_.source;
     source.left = std::max(source.left, 0);
     source.top = std::max(source.top, 0);
     source.right = std::min(source.right, image_->width);
     source.bottom = std::min(source.bottom, image_->height);
   }
   if (dest.IsEmpty() || source.IsEmpty()) return true;
-  skin::DrawImagePieces(hdc, *image_, skin::PlanImagePieces(dest, source, spec_), paintRect, spec_.fade);
+  skin::DrawImagePieces(hdc, *image_, skin::PlanImagePieces(dest, source, description_), paintRect, description_.fade);
   return true;
 }

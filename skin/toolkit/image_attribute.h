@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "skin/toolkit/image_spec.h"
+#include "skin/toolkit/image_description.h"
 #include "skin/toolkit/skin_geometry.h"
 
 class CSkinManager;
@@ -27,7 +27,7 @@ class ImageAttribute {
 
  private:
   std::wstring text_;
-  skin::ImageSpec spec_;
+  skin::ImageDescription description_;
   const SkinImage* image_ = nullptr;  // held by the manager's image cache
   bool loadAttempted_ = false;
 };

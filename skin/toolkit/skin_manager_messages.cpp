@@ -72,8 +72,7 @@ bool CSkinManager::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
       break;
     case WM_TIMER:
       if (const auto* entry = timers_.FindLive(paintWindow_, wParam)) {
-        auto* control = static_cast<CSkinControl*>(const_cast<void*>(entry->control));
-        SendEvent(control, UIEventKind::Timer, lastMouse_, entry->controlTimerId, lParam);
+        SendEvent(static_cast<CSkinControl*>(entry->control), UIEventKind::Timer, lastMouse_, entry->controlTimerId, lParam);
       }
       break;
     case WM_SETCURSOR: {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/toolkit/image_spec.h"
+#include "skin/toolkit/image_description.h"
 #include "skin/toolkit/skin_image.h"
 
 namespace skin {

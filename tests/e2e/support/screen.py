@@ -3,6 +3,7 @@ windows. Screenshots are kept under build/test-artifacts/ for people to look at.
 import pathlib
 import re
 import subprocess
+import tempfile
 
 from support.wine import wait_for
 
@@ -87,6 +88,30 @@ class Screenshot:
 def take(area, name):
     """A screenshot saved as build/test-artifacts/<area>/<name>.png."""
     return Screenshot(ARTIFACTS / area / f"{name}.png")
+
+
+def grab():
+    """A screenshot that is not kept."""
+    with tempfile.TemporaryDirectory() as folder:
+        return Screenshot(pathlib.Path(folder) / "screen.png")
+
+
+def wait_painted(window, timeout=10.0):
+    """Waits until a window shows its paint: nothing black at its corners and
+    centre, and the same pixels in two screenshots in a row."""
+    previous = []
+
+    def settled():
+        x, y, width, height = geometry(window)
+        points = [(x + 1, y + 1), (x + width - 2, y + 1), (x + 1, y + height - 2),
+                  (x + width - 2, y + height - 2), (x + width // 2, y + height // 2)]
+        shot = grab()
+        pixels = [shot.pixel(px, py) for px, py in points]
+        done = bool(previous) and pixels == previous[-1] and all(p != (0, 0, 0) for p in pixels)
+        previous.append(pixels)
+        return done
+
+    assert wait_for(settled, timeout), f"window {window} never showed its paint"
 
 
 def image_pixel(path, x, y):

@@ -31,6 +31,8 @@ class Viewer:
 def open_viewer(tools_dir, skin, title, *options, pos=(100, 100)):
     proc = wine.start(tools_dir / "skin_viewer.exe", skin, "--title", title, "--pos", f"{pos[0]},{pos[1]}", *options)
     try:
-        yield Viewer(proc, title, screen.find_window(title))
+        window = screen.find_window(title)
+        screen.wait_painted(window)
+        yield Viewer(proc, title, window)
     finally:
         wine.stop(proc)

@@ -7,7 +7,7 @@
 
 namespace {
 
-const int controlA = 0, controlB = 0, window = 0, otherWindow = 0;
+int controlA = 0, controlB = 0, window = 0, otherWindow = 0;
 
 TEST(ControlTimers, SystemIdsCountFromSeventeenAndWrapAt255) {
   skin::ControlTimerTable table;
