@@ -80,7 +80,9 @@ class UpdateTree:
         """Starts a stand-in under one of the client's names through
         exit_code_of, whose output later tells the code it was ended with."""
         client = StandinClient(self.tools_dir, self.client, name)
-        env = {"STANDIN_CLIENT_WINDOW": "1"} if window else {}
+        env = {"STANDIN_CLIENT_LIFETIME_MS": "60000"}
+        if window:
+            env["STANDIN_CLIENT_WINDOW"] = "1"
         proc = wine.start(self.tools_dir / "exit_code_of.exe", wine.windows_path(client.exe),
                           cwd=self.client, env=env)
         self.procs.append(proc)
@@ -98,7 +100,10 @@ class UpdateTree:
 
     def start_updater(self, url, md5, pagecallparam, forced, lang="en_US.UTF-8"):
         args = [f"-url={url}", f"-md5={md5}", f"-pagecallparam={pagecallparam}", f"-forcedupdate={forced}"]
-        proc = wine.start(self.updater, *args, cwd=self.temp, debugstr=True, lang=lang)
+        # Whatever the updater starts inherits this: a client the launcher
+        # starts ends by itself.
+        env = {"STANDIN_CLIENT_LIFETIME_MS": "30000"}
+        proc = wine.start(self.updater, *args, cwd=self.temp, env=env, debugstr=True, lang=lang)
         self.procs.append(proc)
         return proc
 

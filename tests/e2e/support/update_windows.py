@@ -1,0 +1,38 @@
+"""Finding the updater's windows on the screen and their controls' places."""
+from support import screen, wine
+
+ENGLISH_TITLE = "Update Program"
+CHINESE_TITLE = "\u5347\u7ea7\u7a0b\u5e8f"
+TIPS_TITLE = "fenlo\u63d0\u793a"
+TITLE_BAR_BLUE = (0x16, 0x94, 0xFF)
+BODY_GREY = (0xF8, 0xF8, 0xF8)
+
+# Client-area centres of the updater window's buttons (310 wide).
+INSTALL_BUTTON = (264, 77)
+SKIP_BUTTON = (264, 75)
+CLOSE_BUTTON = (293, 15)
+
+
+def window_of_size(title, width, height, timeout=30.0):
+    """A visible window with this title and size (the updater window and the
+    launch window share their title)."""
+    def look():
+        window = screen.find_window(title, timeout=0.5)
+        if window and screen.geometry(window)[2:] == (width, height):
+            return window
+        return None
+    return wine.wait_for(look, timeout=timeout, interval=0.2)
+
+
+def updater_window(title, timeout=30.0):
+    return window_of_size(title, 310, 100, timeout)
+
+
+def launch_window(title, timeout=60.0):
+    return window_of_size(title, 420, 210, timeout)
+
+
+def assert_skinned(shot, x, y, body_y=45):
+    """Title bar and body of a skinned window whose top-left is (x, y)."""
+    assert screen.pixel(shot, x + 5, y + 5) == TITLE_BAR_BLUE
+    assert screen.pixel(shot, x + 5, y + body_y) == BODY_GREY
