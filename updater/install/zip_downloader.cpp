@@ -4,6 +4,7 @@
 
 #include "log/log_message.h"
 #include "platform/ansi_code_page.h"
+#include "platform/path_text.h"
 #include "updater/install/install_timing.h"
 #include "updater/install/zip_installer.h"
 
@@ -47,8 +48,8 @@ void ZipDownloader::UnpackWithRetries() {
   while (!installer.Install(services_)) {
     if (static_cast<std::uint32_t>(services_.tickCount() - start) > install_timing::kRetryWindow) {
       INSTALL_LOG(qlog::kError) << "update install failed";
-      INSTALL_LOG(qlog::kError) << "zipName: " << installer.zipName.string();
-      INSTALL_LOG(qlog::kError) << "folder: " << installer.folder.string();
+      INSTALL_LOG(qlog::kError) << "zipName: " << platform::PathLogText(installer.zipName);
+      INSTALL_LOG(qlog::kError) << "folder: " << platform::PathLogText(installer.folder);
       services_.reportFailure();
       return;
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "log/log_level.h"
+#include "platform/path_text.h"
 #include "tests/unit/ui/captured_records.h"
 #include "updater/install/zip_downloader.h"
 #include "updater/install/zip_installer.h"
@@ -28,12 +29,15 @@ struct FakeSystem {
   std::vector<std::string> events;
   std::vector<std::uint32_t> sleeps;
   std::uint32_t failureReportedAt = 0;
+  fs::path unpackedPackage, unpackedFolder;
 
   InstallServices Services() {
     InstallServices s;
     s.clientRunning = [this] { return clientLooksLeft-- > 0; };
     s.closeClient = [this] { events.push_back("close client"); };
     s.unpack = [this](const fs::path& package, const fs::path& folder) {
+      unpackedPackage = package;
+      unpackedFolder = folder;
       events.push_back("unpack " + package.filename().string() + " into " + folder.filename().string());
     };
     s.reportFailure = [this] {
@@ -86,7 +90,7 @@ ZipConf ConfFor(const fs::path& root, int forced, const std::string& pageCallPar
 // The job is built but never started: DoInstall needs no download.
 void RunInstall(const ZipConf& conf, FakeSystem& system) {
   JobEnvironment environment;
-  environment.jobFolder = (conf.zipPath.parent_path() / "").string();
+  environment.jobFolder = platform::PathLogText(conf.zipPath.parent_path() / "");
   ZipDownloader job(conf, environment, system.Services());
   captured_records::Clear();
   job.DoInstall();
@@ -157,6 +161,19 @@ TEST(DoInstall, ForcedInstallCreatesMissingFoldersBeforeUnpacking) {
   RunInstall(conf, system);
   EXPECT_TRUE(fs::is_directory(root.path() / "new" / "nested"));
   EXPECT_EQ(system.events.front(), "unpack update.zip into ");
+}
+
+// Folder names outside the ANSI code page reach the unpacker unchanged.
+TEST(DoInstall, ForcedInstallKeepsWideFolderNames) {
+  ScratchFolder root;
+  FakeSystem system;
+  ZipConf conf = ConfFor(root.path(), 1, "p");
+  conf.zipPath = root.path() / fs::u8path(u8"\u8bfe\u5802") / "temp" / "update.zip";
+  conf.clientDic = root.path() / fs::u8path(u8"\u8bfe\u5802\u8d44\u6599") / "";
+  RunInstall(conf, system);
+  EXPECT_EQ(system.unpackedPackage, conf.zipPath);
+  EXPECT_EQ(system.unpackedFolder, conf.clientDic);
+  EXPECT_TRUE(fs::is_directory(conf.clientDic));
 }
 
 // A folder below a plain file can never be created: the install keeps trying
