@@ -13,7 +13,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 
-from support import screen, wine  # noqa: E402
+from support import update_screen as screen, wine  # noqa: E402
 from support.nginx import Nginx  # noqa: E402
 from support.update_tree import UpdateTree, make_package  # noqa: E402
 from support.update_windows import (CLOSE_BUTTON, ENGLISH_TITLE, TIPS_TITLE, launch_window,  # noqa: E402

@@ -2,7 +2,7 @@
 download, unpack into clientDic, launch window, launcher, client restarted."""
 import pytest
 
-from support import screen, wine
+from support import update_screen as screen, wine
 from support.update_tree import UpdateTree, make_package
 from support.update_windows import (CHINESE_TITLE, ENGLISH_TITLE, TIPS_TITLE, assert_skinned, launch_window,
                                     updater_window)

@@ -1,7 +1,7 @@
 """A normal update: the user installs now, later, skips, or leaves with a key."""
 import pytest
 
-from support import screen, wine
+from support import update_screen as screen, wine
 from support.update_tree import make_package
 from support.update_windows import (CLOSE_BUTTON, ENGLISH_TITLE, INSTALL_BUTTON, SKIP_BUTTON, assert_skinned,
                                     launch_window, updater_window)

@@ -2,7 +2,7 @@
 after ten refused attempts the failure prompt ends the updater."""
 import pytest
 
-from support import screen, wine
+from support import update_screen as screen, wine
 from support.flaky_server import FlakyServer
 from support.update_tree import make_package
 from support.update_windows import CHINESE_TITLE, ENGLISH_TITLE, TIPS_TITLE, assert_skinned, updater_window

@@ -1,5 +1,5 @@
 """Finding the updater's windows on the screen and their controls' places."""
-from support import screen, wine
+from support import update_screen as screen, wine
 
 ENGLISH_TITLE = "Update Program"
 CHINESE_TITLE = "\u5347\u7ea7\u7a0b\u5e8f"

@@ -40,8 +40,9 @@ def geometry(window_id):
 
 
 def key(window_id, name):
+    """Focuses the window, then presses the key as the keyboard would."""
     _xdotool("windowfocus", "--sync", window_id)
-    _xdotool("key", "--window", window_id, name)
+    _xdotool("key", name)
 
 
 def click(window_id, x, y):
