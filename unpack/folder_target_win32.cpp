@@ -19,18 +19,22 @@ FILETIME ToFileTime(FileTimeTicks ticks) {
   return FILETIME{static_cast<DWORD>(ticks & 0xFFFFFFFFu), static_cast<DWORD>(ticks >> 32)};
 }
 
-// A file written under a temporary name and renamed over the old file once it
-// is complete and closed.
-class PartFile : public EntryFile {
+// One entry's file. A new name is written in place (a failure deletes it
+// again); an existing file is written under a temporary name beside it and
+// renamed over the old one only once complete and closed.
+class EntryFileWriter : public EntryFile {
  public:
-  PartFile(HANDLE handle, std::wstring partPath, std::wstring finalPath, DWORD attributes)
-      : handle_(handle), partPath_(std::move(partPath)), finalPath_(std::move(finalPath)), attributes_(attributes) {}
-  ~PartFile() override {
+  EntryFileWriter(HANDLE handle, std::wstring writePath, std::wstring finalPath)
+      : handle_(handle), writePath_(std::move(writePath)), finalPath_(std::move(finalPath)) {}
+  ~EntryFileWriter() override {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    if (!committed_) DeleteFileW(partPath_.c_str());
+    if (!committed_) {
+      SetFileAttributesW(writePath_.c_str(), FILE_ATTRIBUTE_NORMAL);  // it may have been made read-only
+      DeleteFileW(writePath_.c_str());
+    }
   }
-  PartFile(const PartFile&) = delete;
-  PartFile& operator=(const PartFile&) = delete;
+  EntryFileWriter(const EntryFileWriter&) = delete;
+  EntryFileWriter& operator=(const EntryFileWriter&) = delete;
 
   bool Write(const unsigned char* data, std::size_t size) override {
     DWORD written = 0;
@@ -46,8 +50,8 @@ class PartFile : public EntryFile {
                                       times.access ? &access : nullptr, times.write ? &write : nullptr);
     const bool closed = CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
-    if (!timesSet || !closed || !ReplaceOldFile()) return false;
-    SetFileAttributesW(finalPath_.c_str(), attributes_);
+    if (!timesSet || !closed) return false;
+    if (writePath_ != finalPath_ && !ReplaceOldFile()) return false;
     committed_ = true;
     return true;
   }
@@ -59,17 +63,21 @@ class PartFile : public EntryFile {
     const DWORD oldAttributes = GetFileAttributesW(finalPath_.c_str());
     const bool wasReadOnly = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_READONLY);
     if (wasReadOnly) SetFileAttributesW(finalPath_.c_str(), oldAttributes & ~FILE_ATTRIBUTE_READONLY);
-    if (MoveFileExW(partPath_.c_str(), finalPath_.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    if (MoveFileExW(writePath_.c_str(), finalPath_.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
     if (wasReadOnly) SetFileAttributesW(finalPath_.c_str(), oldAttributes);
     return false;
   }
 
   HANDLE handle_;
-  std::wstring partPath_;
+  std::wstring writePath_;
   std::wstring finalPath_;
-  DWORD attributes_;
   bool committed_ = false;
 };
+
+HANDLE CreateForWriting(const std::wstring& path, DWORD disposition, DWORD attributes) {
+  // The handle may write even when the attributes make the file read-only.
+  return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, attributes, nullptr);
+}
 
 }  // namespace
 
@@ -104,11 +112,14 @@ bool FolderTarget::CreateFolders(const std::vector<WideName>& folders) {
 std::unique_ptr<EntryFile> FolderTarget::StartFile(const std::vector<WideName>& folders, const WideName& name,
                                                     std::uint32_t attributes) {
   const std::wstring finalPath = PathOf(folders) + AsWide(name);
+  const DWORD fileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+  HANDLE handle = CreateForWriting(finalPath, CREATE_NEW, fileAttributes);
+  if (handle != INVALID_HANDLE_VALUE) return std::make_unique<EntryFileWriter>(handle, finalPath, finalPath);
+  if (GetLastError() != ERROR_FILE_EXISTS) return nullptr;
   const std::wstring partPath = finalPath + kPartSuffix;
-  HANDLE handle = CreateFileW(partPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  handle = CreateForWriting(partPath, CREATE_ALWAYS, fileAttributes);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  const DWORD finalAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
-  return std::make_unique<PartFile>(handle, partPath, finalPath, finalAttributes);
+  return std::make_unique<EntryFileWriter>(handle, partPath, finalPath);
 }
 
 }  // namespace unpack

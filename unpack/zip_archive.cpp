@@ -6,49 +6,9 @@
 
 #include <unzip.h>
 
-#include "unpack/zip_file_io.h"
+#include "unpack/zip_io.h"
 
 namespace unpack {
-
-// An archive held in memory, read through minizip's file functions.
-struct ZipArchive::MemoryStream {
-  const unsigned char* data;
-  std::size_t size;
-  std::size_t position = 0;
-  bool pastEnd = false;  // the last read asked for more than was left
-
-  static voidpf Open(voidpf opaque, const void*, int) {
-    auto* self = static_cast<MemoryStream*>(opaque);
-    self->position = 0;
-    return self;
-  }
-  static uLong Read(voidpf, voidpf stream, void* buffer, uLong size) {
-    auto* self = static_cast<MemoryStream*>(stream);
-    const std::size_t available = self->size - self->position;
-    const std::size_t count = size < available ? size : available;
-    if (count > 0) std::memcpy(buffer, self->data + self->position, count);
-    self->position += count;
-    self->pastEnd = count < size;
-    return static_cast<uLong>(count);
-  }
-  static uLong Write(voidpf, voidpf, const void*, uLong) { return 0; }
-  static ZPOS64_T Tell(voidpf, voidpf stream) { return static_cast<MemoryStream*>(stream)->position; }
-  static long Seek(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
-    auto* self = static_cast<MemoryStream*>(stream);
-    std::int64_t base = 0;
-    if (origin == ZLIB_FILEFUNC_SEEK_CUR) base = static_cast<std::int64_t>(self->position);
-    else if (origin == ZLIB_FILEFUNC_SEEK_END) base = static_cast<std::int64_t>(self->size);
-    else if (origin != ZLIB_FILEFUNC_SEEK_SET) return -1;
-    // minizip steps back with a wrapped-around offset, as fseek would take it.
-    const std::int64_t target = base + static_cast<std::int64_t>(offset);
-    if (target < 0 || target > static_cast<std::int64_t>(self->size)) return -1;
-    self->position = static_cast<std::size_t>(target);
-    return 0;
-  }
-  static int Close(voidpf, voidpf) { return 0; }
-  // minizip takes a short read for a good one unless this reports it.
-  static int Error(voidpf, voidpf stream) { return static_cast<MemoryStream*>(stream)->pastEnd ? 1 : 0; }
-};
 
 namespace {
 
@@ -90,8 +50,7 @@ bool EntryDataReader::Finish() {
   return unzCloseCurrentFile(handle_) == UNZ_OK;
 }
 
-ZipArchive::ZipArchive(void* handle, std::unique_ptr<MemoryStream> memory)
-    : handle_(handle), memory_(std::move(memory)) {
+ZipArchive::ZipArchive(void* handle, std::unique_ptr<ZipIo> io) : handle_(handle), io_(std::move(io)) {
   unz_global_info64 info{};
   if (handle_ != nullptr && unzGetGlobalInfo64(handle_, &info) == UNZ_OK) entryCount_ = info.number_entry;
 }
@@ -100,35 +59,27 @@ ZipArchive::~ZipArchive() {
   if (handle_ != nullptr) unzClose(handle_);
 }
 
-std::unique_ptr<ZipArchive> ZipArchive::Adopt(void* handle, std::unique_ptr<MemoryStream> memory) {
-  return std::unique_ptr<ZipArchive>(new ZipArchive(handle, std::move(memory)));
+std::unique_ptr<ZipArchive> ZipArchive::Adopt(void* handle, std::unique_ptr<ZipIo> io) {
+  return std::unique_ptr<ZipArchive>(new ZipArchive(handle, std::move(io)));
 }
 
 std::unique_ptr<ZipArchive> ZipArchive::OpenFile(const std::filesystem::path& path) {
-  zlib_filefunc64_def io{};
-  FillPathFileFunctions(io);
-  void* handle = unzOpen2_64(path.c_str(), &io);
+  auto io = BufferedFileZipIo();
+  zlib_filefunc64_def functions = io->Functions();
+  void* handle = unzOpen2_64(path.c_str(), &functions);
   if (handle == nullptr && !IsEmptyArchiveFile(path)) return nullptr;
-  return Adopt(handle, nullptr);
+  return Adopt(handle, std::move(io));
 }
 
 std::unique_ptr<ZipArchive> ZipArchive::OpenMemory(const unsigned char* data, std::size_t size) {
-  auto memory = std::make_unique<MemoryStream>(MemoryStream{data, size});
-  zlib_filefunc64_def io{};
-  io.zopen64_file = &MemoryStream::Open;
-  io.zread_file = &MemoryStream::Read;
-  io.zwrite_file = &MemoryStream::Write;
-  io.ztell64_file = &MemoryStream::Tell;
-  io.zseek64_file = &MemoryStream::Seek;
-  io.zclose_file = &MemoryStream::Close;
-  io.zerror_file = &MemoryStream::Error;
-  io.opaque = memory.get();
-  void* handle = unzOpen2_64("memory", &io);
+  auto io = MemoryZipIo(data, size);
+  zlib_filefunc64_def functions = io->Functions();
+  void* handle = unzOpen2_64("memory", &functions);
   if (handle == nullptr &&
       (data == nullptr || !IsEmptyArchive(std::string_view(reinterpret_cast<const char*>(data), size)))) {
     return nullptr;
   }
-  return Adopt(handle, std::move(memory));
+  return Adopt(handle, std::move(io));
 }
 
 bool ZipArchive::GoToFirst() { return handle_ != nullptr && unzGoToFirstFile(handle_) == UNZ_OK; }

@@ -20,6 +20,7 @@ struct RawEntry {
 };
 
 class ZipArchive;
+class ZipIo;
 
 // The data of the archive's current entry, open while this object lives.
 class EntryDataReader {
@@ -37,6 +38,7 @@ class EntryDataReader {
 
  private:
   friend class ZipArchive;
+class ZipIo;
   explicit EntryDataReader(void* handle) : handle_(handle) {}
   void* handle_;
   bool open_ = true;
@@ -60,12 +62,11 @@ class ZipArchive {
   std::unique_ptr<EntryDataReader> OpenCurrentData();
 
  private:
-  struct MemoryStream;
-  ZipArchive(void* handle, std::unique_ptr<MemoryStream> memory);
-  static std::unique_ptr<ZipArchive> Adopt(void* handle, std::unique_ptr<MemoryStream> memory);
+  ZipArchive(void* handle, std::unique_ptr<ZipIo> io);
+  static std::unique_ptr<ZipArchive> Adopt(void* handle, std::unique_ptr<ZipIo> io);
 
   void* handle_;  // null for an archive without entries
-  std::unique_ptr<MemoryStream> memory_;
+  std::unique_ptr<ZipIo> io_;  // outlives handle_, which reads through it
   std::uint64_t entryCount_ = 0;
 };
 

@@ -45,9 +45,14 @@ const ControlTimerTable::Entry* ControlTimerTable::FindLive(const void* window, 
   return nullptr;
 }
 
-void ControlTimerTable::RemoveControl(const void* control) {
+std::vector<std::uintptr_t> ControlTimerTable::RemoveControl(const void* control) {
+  std::vector<std::uintptr_t> live;
+  for (const Entry& e : entries_) {
+    if (e.control == control && !e.killed) live.push_back(e.systemId);
+  }
   entries_.erase(std::remove_if(entries_.begin(), entries_.end(), [control](const Entry& e) { return e.control == control; }),
                  entries_.end());
+  return live;
 }
 
 }  // namespace skin

@@ -28,8 +28,9 @@ class ControlTimerTable {
   bool Kill(const void* control, std::uintptr_t controlTimerId, const void* window, std::uintptr_t* systemId);
   // The live entry of a window with that system id, or null.
   const Entry* FindLive(const void* window, std::uintptr_t systemId) const;
-  // Forgets every timer of a control (when it goes away).
-  void RemoveControl(const void* control);
+  // Forgets every timer of a control (when it goes away); gives the system
+  // ids of those still live, for the caller to stop.
+  std::vector<std::uintptr_t> RemoveControl(const void* control);
   void Clear() { entries_.clear(); }
 
  private:

@@ -23,7 +23,7 @@ namespace {
 class DriverJob : public Downloader {
  public:
   using Downloader::Downloader;
-  ~DriverJob() override = default;
+  ~DriverJob() override { EndThreads(); }
   void DoInstall() override {}
 };
 

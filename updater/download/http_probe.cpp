@@ -34,12 +34,16 @@ std::int64_t CHttpDownload::GetContentLength(std::string& host, std::string& pat
     std::string chunk;
     std::size_t headEnd = std::string::npos;
     while (headEnd == std::string::npos) {
-      if (buffer.size() > kMaxResponseHead || !connection.Receive(chunk)) {
+      if (!connection.Receive(chunk)) {
         setTotal(0);
         return 0;
       }
       buffer += chunk;
       headEnd = FindHeadEnd(buffer, chunk.size());
+      if (headEnd == std::string::npos && buffer.size() > kMaxResponseHead) {
+        setTotal(0);
+        return 0;
+      }
     }
 
     HttpResponseHead head;

@@ -44,10 +44,12 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
     while (connection.Receive(chunk)) {
       if (task.written >= length) break;
       if (!headSeen) {
-        if (head.size() > kMaxResponseHead) break;
         head += chunk;
         const std::size_t headEnd = FindHeadEnd(head, chunk.size());
-        if (headEnd == std::string::npos) continue;
+        if (headEnd == std::string::npos) {
+          if (head.size() > kMaxResponseHead) break;
+          continue;
+        }
         HttpResponseHead response;
         if (!ParseResponseHead(response, head, headEnd)) {
           if (response.status == 416) RemoveFile(task.state->jobFile);
@@ -57,6 +59,8 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
         if (response.status == 200) skip = position;
         chunk.swap(head);
       }
+      // A head that came without body bytes is no sign of a moving body.
+      if (chunk.empty()) continue;
       DropSkipped(chunk, skip);
       if (!chunk.empty()) AppendBody(task.partFile, chunk, resume, task.written, out);
       std::lock_guard<std::mutex> guard(task.control->transferLock);

@@ -140,6 +140,17 @@ TEST_F(SegmentProc_, EndsByTheWayTheTransferEnded) {
   }
 }
 
+TEST_F(SegmentProc_, HeadWithoutBodyBytesIsNoActivity) {
+  ScriptedServer server([](ScriptedExchange& e) {
+    scripts::Answer(e, 206, "");
+    std::this_thread::sleep_for(50ms);
+  });
+  const SegmentRun result = Run(server.Host(), 0, 100);
+  EXPECT_EQ(result.exitCode, 0);
+  // The watchdog's first deadline is about the first body byte.
+  EXPECT_EQ(control_.activityCount.load(), 0);
+}
+
 TEST_F(SegmentProc_, RefusedHeadWritesNothing) {
   const struct {
     int status;

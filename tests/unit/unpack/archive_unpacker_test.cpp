@@ -183,6 +183,31 @@ TEST(UnpackArchive, TimesComeFromTheEntry) {
   EXPECT_EQ(target.committed.at("t.txt").times.write, UnixSecondsToTicks(1234567890));
 }
 
+TEST(ZipArchive, ReadsFilesThroughItsBufferLikeMemory) {
+  std::string big(300000, '\0');
+  for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 2654435761u) >> 13);
+  std::vector<FixtureEntry> entries;
+  for (int i = 0; i < 30; ++i) entries.push_back({"f/" + std::to_string(i) + ".bin", big.substr(0, 1000u * (i + 1) * 9)});
+  entries.push_back({"big.bin", big});
+  unpack_test::ScratchFolder scratch;
+  unpack_test::WriteZip(scratch.path() / "p.zip", entries);
+
+  auto archive = ZipArchive::OpenFile(scratch.path() / "p.zip");
+  ASSERT_TRUE(archive);
+  RecordingTarget target;
+  ASSERT_TRUE(UnpackArchive(*archive, target).AllWritten());
+  for (const auto& entry : entries) EXPECT_EQ(target.committed.at(entry.name).data, entry.data) << entry.name;
+
+  const std::string whole = unpack_test::ReadFileText(scratch.path() / "p.zip");
+  unpack_test::WriteFileText(scratch.path() / "cut.zip", whole.substr(0, whole.size() / 2));
+  EXPECT_FALSE(ZipArchive::OpenFile(scratch.path() / "cut.zip"));
+  EXPECT_FALSE(ZipArchive::OpenFile(scratch.path() / "missing.zip"));
+  unpack_test::WriteZip(scratch.path() / "empty.zip", {});
+  auto empty = ZipArchive::OpenFile(scratch.path() / "empty.zip");
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->EntryCount(), 0u);
+}
+
 TEST(ZipArchive, RefusesWhatIsNoArchive) {
   const std::string noise = "PK\x05\x06 this is not a zip archive at all";
   EXPECT_FALSE(ZipArchive::OpenMemory(reinterpret_cast<const unsigned char*>(noise.data()), noise.size()));

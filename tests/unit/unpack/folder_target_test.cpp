@@ -92,14 +92,17 @@ TEST_F(ExtractZipFileTest, FailedEntryLeavesTheOldFileAsItWas) {
   SetFileAttributesW((root_ / "crc.txt").c_str(), FILE_ATTRIBUTE_READONLY);
   FixtureEntry damaged{"crc.txt", "new data with a bad checksum"};
   damaged.wrongChecksum = true;
+  FixtureEntry damagedNew{"new.txt", "a new read-only file with a bad checksum"};
+  damagedNew.wrongChecksum = true;
+  damagedNew.external = unpack_test::kUnixReadOnlyFile;
 
   // Held open without sharing, as a running program holds its files.
   HANDLE held = CreateFileW((root_ / "busy.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const UnpackReport report = Extract({{"busy.dll", "new busy"}, damaged, {"free.txt", "free"}});
+  const UnpackReport report = Extract({{"busy.dll", "new busy"}, damaged, damagedNew, {"free.txt", "free"}});
   CloseHandle(held);
 
-  EXPECT_EQ(report.failed, 2u);
+  EXPECT_EQ(report.failed, 3u);
   EXPECT_EQ(report.written, 1u);
   EXPECT_EQ(ReadFileText(root_ / "busy.dll"), "old busy");
   EXPECT_EQ(ReadFileText(root_ / "crc.txt"), "old crc");
