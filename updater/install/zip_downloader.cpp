@@ -1,27 +1,13 @@
 #include "updater/install/zip_downloader.h"
 
-#include <vector>
-
 #include "log/log_message.h"
-#include "platform/ansi_code_page.h"
 #include "platform/path_text.h"
 #include "updater/install/install_timing.h"
 #include "updater/install/zip_installer.h"
 
-namespace {
-
 // The records of this step name their function as the job's member.
 #define INSTALL_LOG(level) \
   ::n_log::CustomLogMessage(__FILE__, __LINE__, (level), ::qlog::RootLogger(), "ZipDownloader::DoInstall").stream()
-
-// The parameters as the shell takes them.
-std::wstring WideParameters(const std::string& narrow) {
-  std::vector<wchar_t> wide;
-  platform::AppendAnsiAsUtf16(narrow.data(), narrow.size(), wide);
-  return std::wstring(wide.begin(), wide.end());
-}
-
-}  // namespace
 
 ZipDownloader::ZipDownloader(const ZipConf& conf, JobEnvironment environment, InstallServices services)
     : Downloader(conf.zipMd5, conf.urlHost, conf.urlPath, conf.forcedUpdate != 0, std::move(environment)),
@@ -39,7 +25,7 @@ void ZipDownloader::DoInstall() {
   if (!conf_.launchAfterInstall) return;
   services_.sleep(install_timing::kBeforeLaunchWindow);
   services_.showLaunchWindow();
-  services_.startLauncher(conf_.clientExePath, WideParameters(conf_.pageCallParam));
+  services_.startLauncher(conf_.clientExePath, conf_.pageCallParam);
 }
 
 void ZipDownloader::UnpackWithRetries() {

@@ -2,14 +2,14 @@
 
 CLaunchWnd::CLaunchWnd() { CreateMainWindow(); }
 
-LPCWSTR CLaunchWnd::GetWindowClassName() const { return L"lom_updater_launch_wnd_class_name"; }
+const wchar_t* CLaunchWnd::ClassName() const { return L"lom_updater_launch_wnd_class_name"; }
 
 std::wstring CLaunchWnd::SkinFile() const { return L"LaunchWnd.xml"; }
 
 // The launch button reads as "open the class again": it ends the window like
 // the close button, after which the caller starts the launcher.
 void CLaunchWnd::Notify(NotifyMsg& msg) {
-  if (msg.sType != L"click" || msg.pSender == nullptr) return;
-  const std::wstring& sender = msg.pSender->GetName();
+  if (msg.type != L"click" || msg.sender == nullptr) return;
+  const std::wstring& sender = msg.sender->GetName();
   if (sender == L"closeButton" || sender == L"launchButton") Close(kClosedByButton);
 }

@@ -11,7 +11,7 @@ class CLaunchWnd : public CLomWndBase {
   CLaunchWnd();
 
  protected:
-  LPCWSTR GetWindowClassName() const override;
+  const wchar_t* ClassName() const override;
   std::wstring SkinFile() const override;
   void Notify(NotifyMsg& msg) override;
 };

@@ -13,7 +13,7 @@ UINT CLomWndBase::ClassStyle() const { return CS_VREDRAW | CS_HREDRAW | CS_DBLCL
 
 std::wstring CLomWndBase::SkinFolder() const { return std::wstring(); }
 
-SkinSourceKind CLomWndBase::GetSkinSourceKind() const { return SKIN_ZIPRESOURCE; }
+SkinSourceType CLomWndBase::SkinSourceKind() const { return SKIN_ZIPRESOURCE; }
 
 UINT CLomWndBase::SkinResourceId() const { return kSkinResourceId; }
 

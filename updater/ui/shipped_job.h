@@ -1,13 +1,17 @@
 #pragma once
-// The update job as the shipped updater runs it: files next to the program,
-// the real client, our zlib.dll, the updater's own windows and the shell.
+// The update job as the shipped updater runs it: our zlib.dll, the
+// updater's own windows and the shell, with the client and the job folder
+// as the application finds them.
 
-#include <memory>
+#include <functional>
+#include <string>
 
-#include "updater/app/zip_conf.h"
-#include "updater/install/zip_downloader.h"
+#include "updater/ui/updater_wnd.h"
 
-std::shared_ptr<ZipDownloader> MakeShippedJob(const ZipConf& conf);
+struct ClientControl {
+  std::function<bool()> running;  // a "tavrenclient.exe" process exists
+  std::function<void()> close;    // ends the client's processes
+};
 
-// Ends the client's processes; the outcome is not looked at.
-void CloseClient();
+// `jobFolder`: narrow text ending in a backslash, where the download's files go.
+CUpdaterWnd::JobMaker ShippedJobMaker(std::string jobFolder, ClientControl client);

@@ -1,7 +1,6 @@
 #include "updater/ui/shipped_job.h"
 
 #include "platform/system_services.h"
-#include "updater/app/process_op.h"
 #include "updater/ui/launch_wnd.h"
 #include "updater/ui/shell_actions.h"
 #include "updater/ui/tips_box_wnd.h"
@@ -10,7 +9,6 @@
 
 namespace {
 
-constexpr const char* kClientProcessName = "tavrenclient.exe";
 // ExtractZipToDir's options: 0 is the only value it takes.
 constexpr int kExtractOptions = 0;
 
@@ -27,10 +25,10 @@ void ShowLaunchWindow() {
   window.RunModal();
 }
 
-InstallServices ShippedInstallServices() {
+InstallServices ShippedInstallServices(const ClientControl& client) {
   InstallServices s;
-  s.clientRunning = [] { return FindProcess_ByName(kClientProcessName) != 0; };
-  s.closeClient = CloseClient;
+  s.clientRunning = client.running;
+  s.closeClient = client.close;
   s.unpack = [](const std::filesystem::path& package, const std::filesystem::path& folder) {
     ExtractZipToDir(package.c_str(), folder.c_str(), kExtractOptions);
   };
@@ -44,11 +42,11 @@ InstallServices ShippedInstallServices() {
 
 }  // namespace
 
-void CloseClient() { CloseClientAndWait(); }
-
-std::shared_ptr<ZipDownloader> MakeShippedJob(const ZipConf& conf) {
-  JobEnvironment environment;
-  environment.jobFolder = WideToNarrow(GetExeFolder());
-  environment.closeClient = CloseClient;
-  return std::make_shared<ZipDownloader>(conf, std::move(environment), ShippedInstallServices());
+CUpdaterWnd::JobMaker ShippedJobMaker(std::string jobFolder, ClientControl client) {
+  return [jobFolder = std::move(jobFolder), client = std::move(client)](const ZipConf& conf) {
+    JobEnvironment environment;
+    environment.jobFolder = jobFolder;
+    environment.closeClient = client.close;
+    return std::make_shared<ZipDownloader>(conf, std::move(environment), ShippedInstallServices(client));
+  };
 }

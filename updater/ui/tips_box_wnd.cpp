@@ -16,14 +16,14 @@ CTipsBoxWnd::CTipsBoxWnd(HWND owner, const std::wstring& text, int mode) : mode_
   Center();
 }
 
-LPCWSTR CTipsBoxWnd::GetWindowClassName() const { return L"lom_updater_tips_wnd_class_name"; }
+const wchar_t* CTipsBoxWnd::ClassName() const { return L"lom_updater_tips_wnd_class_name"; }
 
 std::wstring CTipsBoxWnd::SkinFile() const { return L"TipsBoxWnd.xml"; }
 
 void CTipsBoxWnd::InitWindow() {
-  tipsLabel_ = static_cast<CSkinLabel*>(m_pm.FindControl(L"tipsLabel"));
-  cancelButton_ = static_cast<CSkinButton*>(m_pm.FindControl(L"cancelButton"));
-  confirmButton_ = static_cast<CSkinButton*>(m_pm.FindControl(L"confirmButton"));
+  tipsLabel_ = dynamic_cast<CSkinLabel*>(manager_.FindControl(L"tipsLabel"));
+  cancelButton_ = dynamic_cast<CSkinButton*>(manager_.FindControl(L"cancelButton"));
+  confirmButton_ = dynamic_cast<CSkinButton*>(manager_.FindControl(L"confirmButton"));
   if (confirmButton_) {
     confirmButton_->SetText(mode_ == kModeCallerConfirmText ? L"" : kTipsBoxConfirm);
     confirmButton_->SetTextColor(0);
@@ -35,8 +35,8 @@ void CTipsBoxWnd::InitWindow() {
 }
 
 void CTipsBoxWnd::Notify(NotifyMsg& msg) {
-  if (msg.sType != L"click" || msg.pSender == nullptr) return;
-  const std::wstring& sender = msg.pSender->GetName();
+  if (msg.type != L"click" || msg.sender == nullptr) return;
+  const std::wstring& sender = msg.sender->GetName();
   if (sender == L"closeButton" || sender == L"cancelButton") Close(kResultCancel);
   if (sender == L"confirmButton") Close(kResultConfirm);
 }

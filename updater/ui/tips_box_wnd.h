@@ -24,7 +24,7 @@ class CTipsBoxWnd : public CLomWndBase {
   CSkinButton* ConfirmButton() const { return confirmButton_; }
 
  protected:
-  LPCWSTR GetWindowClassName() const override;
+  const wchar_t* ClassName() const override;
   std::wstring SkinFile() const override;
   void InitWindow() override;
   void Notify(NotifyMsg& msg) override;

@@ -17,17 +17,17 @@ void CUpdaterWnd::EndJob() {
   job_.reset();
 }
 
-LPCWSTR CUpdaterWnd::GetWindowClassName() const { return L"lom_updater_wnd_class_name"; }
+const wchar_t* CUpdaterWnd::ClassName() const { return L"lom_updater_wnd_class_name"; }
 
 std::wstring CUpdaterWnd::SkinFile() const { return L"UpdaterWnd.xml"; }
 
 void CUpdaterWnd::InitWindow() {
-  tipsLabel_ = static_cast<CSkinLabel*>(m_pm.FindControl(L"tipsLabel"));
-  closeButton_ = static_cast<CSkinButton*>(m_pm.FindControl(L"closeButton"));
-  skipButton_ = static_cast<CSkinButton*>(m_pm.FindControl(L"skipButton"));
-  buttonLayout_ = static_cast<CSkinHorizontalLayout*>(m_pm.FindControl(L"buttonLayout"));
-  progressLayout_ = static_cast<CSkinHorizontalLayout*>(m_pm.FindControl(L"progressLayout"));
-  downloadProgress_ = static_cast<CSkinProgress*>(m_pm.FindControl(L"downloadProgress"));
+  tipsLabel_ = dynamic_cast<CSkinLabel*>(manager_.FindControl(L"tipsLabel"));
+  closeButton_ = dynamic_cast<CSkinButton*>(manager_.FindControl(L"closeButton"));
+  skipButton_ = dynamic_cast<CSkinButton*>(manager_.FindControl(L"skipButton"));
+  buttonLayout_ = dynamic_cast<CSkinHLayout*>(manager_.FindControl(L"buttonLayout"));
+  progressLayout_ = dynamic_cast<CSkinHLayout*>(manager_.FindControl(L"progressLayout"));
+  downloadProgress_ = dynamic_cast<CSkinProgress*>(manager_.FindControl(L"downloadProgress"));
 }
 
 void CUpdaterWnd::StartUpdate(const ZipConf& conf) {
@@ -110,8 +110,8 @@ void CUpdaterWnd::OnFail() {
 }
 
 void CUpdaterWnd::Notify(NotifyMsg& msg) {
-  if (msg.sType != L"click" || msg.pSender == nullptr) return;
-  const std::wstring& sender = msg.pSender->GetName();
+  if (msg.type != L"click" || msg.sender == nullptr) return;
+  const std::wstring& sender = msg.sender->GetName();
   if (sender == L"closeButton" || sender == L"skipButton") ::PostQuitMessage(0);
   if (sender == L"installButton") Install();
 }

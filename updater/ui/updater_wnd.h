@@ -35,7 +35,7 @@ class CUpdaterWnd : public CLomWndBase {
   void OnFail();
 
  protected:
-  LPCWSTR GetWindowClassName() const override;
+  const wchar_t* ClassName() const override;
   std::wstring SkinFile() const override;
   void InitWindow() override;
   void Notify(NotifyMsg& msg) override;
@@ -57,7 +57,7 @@ class CUpdaterWnd : public CLomWndBase {
   CSkinLabel* tipsLabel_ = nullptr;
   CSkinButton* closeButton_ = nullptr;
   CSkinButton* skipButton_ = nullptr;
-  CSkinHorizontalLayout* buttonLayout_ = nullptr;
-  CSkinHorizontalLayout* progressLayout_ = nullptr;
+  CSkinHLayout* buttonLayout_ = nullptr;
+  CSkinHLayout* progressLayout_ = nullptr;
   CSkinProgress* downloadProgress_ = nullptr;
 };

@@ -30,6 +30,7 @@ struct FakeSystem {
   std::vector<std::uint32_t> sleeps;
   std::uint32_t failureReportedAt = 0;
   fs::path unpackedPackage, unpackedFolder;
+  std::wstring launcherParameters;
 
   InstallServices Services() {
     InstallServices s;
@@ -46,6 +47,7 @@ struct FakeSystem {
     };
     s.showLaunchWindow = [this] { events.push_back("launch window"); };
     s.startLauncher = [this](const fs::path& program, const std::wstring& parameters) {
+      launcherParameters = parameters;
       events.push_back("start " + program.filename().string() + " with " + std::string(parameters.begin(), parameters.end()));
     };
     s.tickCount = [this] { return now; };
@@ -74,7 +76,7 @@ class ScratchFolder {
   fs::path path_;
 };
 
-ZipConf ConfFor(const fs::path& root, int forced, const std::string& pageCallParam) {
+ZipConf ConfFor(const fs::path& root, int forced, const std::wstring& pageCallParam) {
   ZipConf conf;
   conf.zipPath = root / "Client" / "temp" / "update.zip";
   conf.clientDic = root / "";
@@ -128,7 +130,7 @@ TEST(DoInstall, ClosesTheClientUntilItIsGoneThenHandsOver) {
     ScratchFolder root;
     FakeSystem system;
     system.clientLooksLeft = c.clientLooks;
-    RunInstall(ConfFor(root.path(), c.forced, "page=1"), system);
+    RunInstall(ConfFor(root.path(), c.forced, L"page=1"), system);
     EXPECT_THAT(system.events, ElementsAreArray(c.events));
     EXPECT_THAT(system.sleeps, ElementsAreArray(c.sleeps));
     std::vector<std::string> expected(static_cast<std::size_t>(c.clientLooks), "Zul is running");
@@ -140,14 +142,22 @@ TEST(DoInstall, ClosesTheClientUntilItIsGoneThenHandsOver) {
 TEST(DoInstall, EmptyPageParametersStartTheLauncherWithAnEmptyLine) {
   ScratchFolder root;
   FakeSystem system;
-  RunInstall(ConfFor(root.path(), 0, ""), system);
+  RunInstall(ConfFor(root.path(), 0, L""), system);
   EXPECT_THAT(system.events, ElementsAre("launch window", "start TAVRENLaunch.exe with "));
+}
+
+TEST(DoInstall, PageParametersReachTheLauncherUnchanged) {
+  ScratchFolder root;
+  FakeSystem system;
+  const std::wstring parameters = L"tavren://class?room=\u8bfe\u5802&name=\"a b\"";
+  RunInstall(ConfFor(root.path(), 0, parameters), system);
+  EXPECT_EQ(system.launcherParameters, parameters);
 }
 
 TEST(DoInstall, LaunchesNothingWhenTheJobSaysNot) {
   ScratchFolder root;
   FakeSystem system;
-  ZipConf conf = ConfFor(root.path(), 1, "p");
+  ZipConf conf = ConfFor(root.path(), 1, L"p");
   conf.launchAfterInstall = false;
   RunInstall(conf, system);
   EXPECT_THAT(system.events, ElementsAre("unpack update.zip into "));
@@ -156,7 +166,7 @@ TEST(DoInstall, LaunchesNothingWhenTheJobSaysNot) {
 TEST(DoInstall, ForcedInstallCreatesMissingFoldersBeforeUnpacking) {
   ScratchFolder root;
   FakeSystem system;
-  ZipConf conf = ConfFor(root.path(), 1, "p");
+  ZipConf conf = ConfFor(root.path(), 1, L"p");
   conf.clientDic = root.path() / "new" / "nested" / "";
   RunInstall(conf, system);
   EXPECT_TRUE(fs::is_directory(root.path() / "new" / "nested"));
@@ -167,7 +177,7 @@ TEST(DoInstall, ForcedInstallCreatesMissingFoldersBeforeUnpacking) {
 TEST(DoInstall, ForcedInstallKeepsWideFolderNames) {
   ScratchFolder root;
   FakeSystem system;
-  ZipConf conf = ConfFor(root.path(), 1, "p");
+  ZipConf conf = ConfFor(root.path(), 1, L"p");
   conf.zipPath = root.path() / fs::u8path(u8"\u8bfe\u5802") / "temp" / "update.zip";
   conf.clientDic = root.path() / fs::u8path(u8"\u8bfe\u5802\u8d44\u6599") / "";
   RunInstall(conf, system);
@@ -186,7 +196,7 @@ TEST(DoInstall, ForcedInstallGivesUpAfterTheRetryWindow) {
     std::ofstream(root.path() / "blocker") << "x";
     FakeSystem system;
     system.now = start;
-    ZipConf conf = ConfFor(root.path(), 1, "p");
+    ZipConf conf = ConfFor(root.path(), 1, L"p");
     conf.clientDic = root.path() / "blocker" / "client" / "";
     RunInstall(conf, system);
 
