@@ -79,7 +79,7 @@ class Demo:
                 self.shot("downloaded")
                 screen.click(window, *CLOSE_BUTTON)
                 print("install later: update.zip waits in temp")
-            wine.finish(updater, timeout=60)
+            tree.finish_updater(updater, timeout=60)
             if not forced:
                 print("next launcher start:")
                 wine.start(tree.client / "TAVRENLaunch.exe", PAGE_PARAMETERS, cwd=tree.client,

@@ -56,3 +56,15 @@ def update_tree(tmp_path, bin_dir, tools_dir):
     tree = UpdateTree(tmp_path / "install", bin_dir, tools_dir)
     yield tree
     tree.stop_all()
+
+
+@pytest.fixture
+def update_www():
+    """A folder nginx's unprivileged workers can read, for update packages."""
+    import shutil
+    import tempfile
+
+    folder = tempfile.mkdtemp(prefix="update-www-")
+    os.chmod(folder, 0o755)
+    yield pathlib.Path(folder)
+    shutil.rmtree(folder, ignore_errors=True)

@@ -4,19 +4,17 @@ import pytest
 
 from support import update_screen as screen, wine
 from support.update_tree import UpdateTree, make_package
-from support.update_windows import (CHINESE_TITLE, ENGLISH_TITLE, TIPS_TITLE, assert_skinned, launch_window,
+from support.update_windows import (CHINESE_TITLE, ENGLISH_TITLE, TIPS_TITLE, skinned_shot, launch_window,
                                     updater_window)
 
 
 
 @pytest.mark.parametrize("lang,title", [("en_US.UTF-8", ENGLISH_TITLE), ("zh_CN.UTF-8", CHINESE_TITLE)],
                          ids=["english", "chinese"])
-def test_forced_update_installs_and_restarts_the_client(update_tree, tmp_path, nginx_factory, lang, title):
+def test_forced_update_installs_and_restarts_the_client(update_tree, update_www, nginx_factory, lang, title):
     tree = update_tree
-    served = tmp_path / "www"
-    served.mkdir()
-    md5 = make_package(served / "pkg.zip", filler=300_000)
-    server = nginx_factory(served)
+    md5 = make_package(update_www / "pkg.zip", filler=300_000)
+    server = nginx_factory(update_www)
     client = tree.start_watched_client("tavrenclient.exe", window=True)
     sibling = tree.start_watched_client("wupclient.exe")
     name = "forced-" + lang[:2]
@@ -27,8 +25,7 @@ def test_forced_update_installs_and_restarts_the_client(update_tree, tmp_path, n
     assert notice, "the forced-update notice did not appear"
     x, y, w, h = screen.geometry(notice)
     assert (w, h) == (310, 100)
-    shot = screen.screenshot(name + "-1-notice")
-    assert_skinned(shot, x, y)
+    skinned_shot(name + "-1-notice", x, y)
     screen.key(notice, "Return")
 
     assert tree.exit_code_of(client) == 9
@@ -37,21 +34,21 @@ def test_forced_update_installs_and_restarts_the_client(update_tree, tmp_path, n
     window = updater_window(title)
     assert window, "the updater window did not appear"
     width, height = screen.screen_size()
-    assert screen.geometry(window) == (width - 310, height - 100, 310, 100)
-    shot = screen.screenshot(name + "-2-progress")
-    assert_skinned(shot, width - 310, height - 100, body_y=95)
+    # Created visible, hidden at once, placed, then shown: wait for the shown one.
+    corner = (width - 310, height - 100, 310, 100)
+    assert wine.wait_for(lambda: screen.geometry(window) == corner, timeout=5), screen.geometry(window)
+    skinned_shot(name + "-2-progress", width - 310, height - 100, body_y=95)
 
     launch = launch_window(title)
     assert launch, "the launch window did not appear"
-    shot = screen.screenshot(name + "-3-launch")
     lx, ly, _, _ = screen.geometry(launch)
-    assert_skinned(shot, lx, ly, body_y=150)
+    skinned_shot(name + "-3-launch", lx, ly, body_y=150)
     # What the forced unpack left in clientDic, two levels above the updater.
     assert (tree.root / "version.txt").read_bytes() == b"2.0.0\n"
     assert (tree.temp / "update.zip").exists()
     screen.key(launch, "Return")
 
-    result = wine.finish(updater, timeout=30)
+    result = tree.finish_updater(updater, timeout=30)
     assert wine.exit_code(result) == 0
     assert any(r.endswith("install success") for r in result.debug)
 

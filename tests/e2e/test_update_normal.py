@@ -3,16 +3,14 @@ import pytest
 
 from support import update_screen as screen, wine
 from support.update_tree import make_package
-from support.update_windows import (CLOSE_BUTTON, ENGLISH_TITLE, INSTALL_BUTTON, SKIP_BUTTON, assert_skinned,
+from support.update_windows import (CLOSE_BUTTON, ENGLISH_TITLE, INSTALL_BUTTON, SKIP_BUTTON, skinned_shot,
                                     launch_window, updater_window)
 
 
 @pytest.fixture
-def package(tmp_path, nginx_factory):
-    served = tmp_path / "www"
-    served.mkdir()
-    md5 = make_package(served / "pkg.zip")
-    return nginx_factory(served).url("pkg.zip"), md5
+def package(update_www, nginx_factory):
+    md5 = make_package(update_www / "pkg.zip")
+    return nginx_factory(update_www).url("pkg.zip"), md5
 
 
 def downloaded(tree, window, timeout=30):
@@ -28,8 +26,7 @@ def test_install_now_hands_over_to_the_launcher(update_tree, package):
     updater = tree.start_updater(*package, "class=7", 0)
     window = downloaded(tree, updater_window(ENGLISH_TITLE))
     x, y, _, _ = screen.geometry(window)
-    shot = screen.screenshot("normal-1-downloaded")
-    assert_skinned(shot, x, y)
+    shot = skinned_shot("normal-1-downloaded", x, y)
     # The install row replaced the progress row: the install face is drawn
     # where the progress bar was.
     assert screen.pixel(shot, x + 235, y + 77) != (0xF8, 0xF8, 0xF8)
@@ -40,7 +37,7 @@ def test_install_now_hands_over_to_the_launcher(update_tree, package):
     screen.screenshot("normal-2-launch")
     screen.key(launch, "Return")
 
-    result = wine.finish(updater, timeout=30)
+    result = tree.finish_updater(updater, timeout=30)
     assert wine.exit_code(result) == 0
     assert "Zul is running" in "".join(result.debug)
     assert tree.exit_code_of(running) == 9
@@ -57,7 +54,7 @@ def test_close_after_download_leaves_the_package_for_the_next_launcher_start(upd
     updater = tree.start_updater(*package, "class=8", 0)
     window = downloaded(tree, updater_window(ENGLISH_TITLE))
     screen.click(window, *CLOSE_BUTTON)
-    result = wine.finish(updater, timeout=30)
+    result = tree.finish_updater(updater, timeout=30)
     assert wine.exit_code(result) == 0
     assert (tree.temp / "update.zip").exists()
     assert not (tree.client / "version.txt").exists()
@@ -76,25 +73,23 @@ def test_keys_end_the_updater_without_installing(update_tree, package, key):
     updater = tree.start_updater(*package, "class=1", 0)
     window = downloaded(tree, updater_window(ENGLISH_TITLE))
     screen.key(window, key)
-    result = wine.finish(updater, timeout=30)
+    result = tree.finish_updater(updater, timeout=30)
     assert wine.exit_code(result) == 0
     assert "install success" not in "".join(result.debug)
     assert (tree.temp / "update.zip").exists()
     assert tree.started_client.field("cmdline") is None
 
 
-def test_skip_during_a_slow_download_ends_cleanly_and_keeps_the_parts(update_tree, tmp_path, nginx_factory):
+def test_skip_during_a_slow_download_ends_cleanly_and_keeps_the_parts(update_tree, update_www, nginx_factory):
     tree = update_tree
-    served = tmp_path / "www"
-    served.mkdir()
-    md5 = make_package(served / "pkg.zip", filler=2_000_000)
-    server = nginx_factory(served, "location / { limit_rate 50k; }")
+    md5 = make_package(update_www / "pkg.zip", filler=2_000_000)
+    server = nginx_factory(update_www, "location / { limit_rate 50k; }")
     updater = tree.start_updater(server.url("pkg.zip"), md5, "x", 0)
     window = updater_window(ENGLISH_TITLE)
     assert wine.wait_for(lambda: list(tree.temp.glob("update.td?")), timeout=20)
     screen.screenshot("normal-3-downloading")
     screen.click(window, *SKIP_BUTTON)
-    result = wine.finish(updater, timeout=20)
+    result = tree.finish_updater(updater, timeout=20)
     assert wine.exit_code(result) == 0
     assert not (tree.temp / "update.zip").exists()
     # The parts stay for the next run to resume from.

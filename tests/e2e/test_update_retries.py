@@ -5,7 +5,7 @@ import pytest
 from support import update_screen as screen, wine
 from support.flaky_server import FlakyServer
 from support.update_tree import make_package
-from support.update_windows import CHINESE_TITLE, ENGLISH_TITLE, TIPS_TITLE, assert_skinned, updater_window
+from support.update_windows import CHINESE_TITLE, ENGLISH_TITLE, TIPS_TITLE, skinned_shot, updater_window
 
 
 @pytest.fixture
@@ -35,12 +35,11 @@ def test_second_retry_widens_the_window_then_the_download_succeeds(update_tree, 
     def widened():
         return screen.geometry(window) == (width - 360, height - 100, 360, 100)
     assert wine.wait_for(widened, timeout=20), screen.geometry(window)
-    shot = screen.screenshot("retry-1-widened")
-    assert_skinned(shot, width - 360, height - 100)
+    skinned_shot("retry-1-widened", width - 360, height - 100)
     assert wine.wait_for(lambda: (tree.temp / "update.zip").exists(), timeout=20)
     assert server.refused == 2
     screen.key(window, "Escape")
-    assert wine.exit_code(wine.finish(updater, timeout=20)) == 0
+    assert wine.exit_code(tree.finish_updater(updater, timeout=20)) == 0
 
 
 @pytest.mark.parametrize("lang,title", [("en_US.UTF-8", ENGLISH_TITLE), ("zh_CN.UTF-8", CHINESE_TITLE)],
@@ -54,11 +53,10 @@ def test_ten_refused_attempts_end_in_the_failure_prompt(update_tree, flaky, lang
     assert prompt, "no failure prompt"
     x, y, w, h = screen.geometry(prompt)
     assert (w, h) == (310, 100)
-    shot = screen.screenshot("failure-" + lang[:2])
-    assert_skinned(shot, x, y)
+    skinned_shot("failure-" + lang[:2], x, y)
     # Each attempt ended at its refused probe.
     assert server.requests == 10
     screen.key(prompt, "Escape")
-    result = wine.finish(updater, timeout=20)
+    result = tree.finish_updater(updater, timeout=20)
     assert wine.exit_code(result) == 0
     assert not (tree.temp / "update.zip").exists()

@@ -16,12 +16,15 @@ def _xdotool(*args):
                           env=dict(os.environ)).stdout
 
 
+def visible_windows(title):
+    """X window ids of the visible windows with exactly this title."""
+    return _xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$").split()
+
+
 def find_window(title, timeout=20.0):
     """The X window id of a visible window with exactly this title, or None."""
-    pattern = "^" + re.escape(title) + "$"
-
     def look():
-        ids = _xdotool("search", "--onlyvisible", "--name", pattern).split()
+        ids = visible_windows(title)
         return ids[-1] if ids else None
     return wine.wait_for(look, timeout=timeout, interval=0.1)
 

@@ -12,8 +12,10 @@ and a sample package laid out for the installation folder.
 """
 import hashlib
 import io
+import select
 import shutil
 import subprocess
+import time
 import zipfile
 from pathlib import Path
 
@@ -91,21 +93,41 @@ class UpdateTree:
 
     @staticmethod
     def exit_code_of(proc, timeout=20):
-        """The Windows exit code that exit_code_of reported, or None."""
-        result = wine.finish(proc, timeout)
-        for line in result.stdout.splitlines():
+        """The Windows exit code that exit_code_of reported, or None. Reads
+        its lines as they come: the wrapper's own end may lag behind."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            ready, _, _ = select.select([proc.stdout], [], [], 0.2)
+            if not ready:
+                continue
+            line = proc.stdout.readline()
+            if not line:
+                return None
             if line.startswith("exit "):
                 return int(line.split()[1])
         return None
 
     def start_updater(self, url, md5, pagecallparam, forced, lang="en_US.UTF-8"):
+        """Starts Updater.exe as the client does. Its standard error goes to a
+        file: the launcher it starts would hold a pipe open long after."""
         args = [f"-url={url}", f"-md5={md5}", f"-pagecallparam={pagecallparam}", f"-forcedupdate={forced}"]
         # Whatever the updater starts inherits this: a client the launcher
         # starts ends by itself.
-        env = {"STANDIN_CLIENT_LIFETIME_MS": "30000"}
-        proc = wine.start(self.updater, *args, cwd=self.temp, env=env, debugstr=True, lang=lang)
+        env = wine.wine_env({"STANDIN_CLIENT_LIFETIME_MS": "30000"}, debugstr=True, lang=lang)
+        self.updater_log = self.root / f"updater-{len(self.procs)}.stderr"
+        with open(self.updater_log, "wb") as log:
+            proc = subprocess.Popen([wine.WINE, str(self.updater), *args], cwd=self.temp, env=env,
+                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=log)
+        proc.log_path = self.updater_log
         self.procs.append(proc)
         return proc
+
+    @staticmethod
+    def finish_updater(proc, timeout=30):
+        """Waits for the updater's end: its result with its log records."""
+        proc.wait(timeout)
+        err = proc.log_path.read_bytes().decode("latin-1")
+        return wine.Result(proc.returncode, "", err, wine.debug_records(err))
 
     def stop_all(self):
         for proc in self.procs:

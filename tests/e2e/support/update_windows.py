@@ -17,9 +17,9 @@ def window_of_size(title, width, height, timeout=30.0):
     """A visible window with this title and size (the updater window and the
     launch window share their title)."""
     def look():
-        window = screen.find_window(title, timeout=0.5)
-        if window and screen.geometry(window)[2:] == (width, height):
-            return window
+        for window in screen.visible_windows(title):
+            if screen.geometry(window)[2:] == (width, height):
+                return window
         return None
     return wine.wait_for(look, timeout=timeout, interval=0.2)
 
@@ -32,7 +32,14 @@ def launch_window(title, timeout=60.0):
     return window_of_size(title, 420, 210, timeout)
 
 
-def assert_skinned(shot, x, y, body_y=45):
-    """Title bar and body of a skinned window whose top-left is (x, y)."""
-    assert screen.pixel(shot, x + 5, y + 5) == TITLE_BAR_BLUE
-    assert screen.pixel(shot, x + 5, y + body_y) == BODY_GREY
+def skinned_shot(name, x, y, body_y=45, timeout=5.0):
+    """A screenshot once the skinned window whose top-left is (x, y) shows its
+    title bar and body (a window is found before its first paint)."""
+    shots = []
+
+    def painted():
+        shots.append(screen.screenshot(name))
+        return (screen.pixel(shots[-1], x + 5, y + 5) == TITLE_BAR_BLUE and
+                screen.pixel(shots[-1], x + 5, y + body_y) == BODY_GREY)
+    assert wine.wait_for(painted, timeout=timeout, interval=0.2), f"{name}: window not painted"
+    return shots[-1]
