@@ -25,8 +25,8 @@ def test_install_now_hands_over_to_the_launcher(update_tree, package):
     running = tree.start_watched_client("tavrenclient.exe")
     updater = tree.start_updater(*package, "class=7", 0)
     window = downloaded(tree, updater_window(ENGLISH_TITLE))
+    shot = skinned_shot("normal-1-downloaded", window)
     x, y, _, _ = screen.geometry(window)
-    shot = skinned_shot("normal-1-downloaded", x, y)
     # The install row replaced the progress row: the install face is drawn
     # where the progress bar was.
     assert screen.pixel(shot, x + 235, y + 77) != (0xF8, 0xF8, 0xF8)

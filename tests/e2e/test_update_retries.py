@@ -35,7 +35,7 @@ def test_second_retry_widens_the_window_then_the_download_succeeds(update_tree, 
     def widened():
         return screen.geometry(window) == (width - 360, height - 100, 360, 100)
     assert wine.wait_for(widened, timeout=20), screen.geometry(window)
-    skinned_shot("retry-1-widened", width - 360, height - 100)
+    skinned_shot("retry-1-widened", window)
     assert wine.wait_for(lambda: (tree.temp / "update.zip").exists(), timeout=20)
     assert server.refused == 2
     screen.key(window, "Escape")
@@ -51,9 +51,8 @@ def test_ten_refused_attempts_end_in_the_failure_prompt(update_tree, flaky, lang
     assert updater_window(title)
     prompt = screen.find_window(TIPS_TITLE, timeout=60)
     assert prompt, "no failure prompt"
-    x, y, w, h = screen.geometry(prompt)
-    assert (w, h) == (310, 100)
-    skinned_shot("failure-" + lang[:2], x, y)
+    skinned_shot("failure-" + lang[:2], prompt)
+    assert screen.geometry(prompt)[2:] == (310, 100)
     # Each attempt ended at its refused probe.
     assert server.requests == 10
     screen.key(prompt, "Escape")

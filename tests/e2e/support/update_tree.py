@@ -132,6 +132,16 @@ class UpdateTree:
     def stop_all(self):
         for proc in self.procs:
             wine.stop(proc)
+        self.end_started_client()
+
+    def end_started_client(self):
+        """Ends the client the launcher started, by its Windows process id, so
+        that the next launcher does not find it running."""
+        for line in self.started_client.lines():
+            if line.startswith("start "):
+                pid = line.split()[1]
+                subprocess.run([wine.WINE, "taskkill", "/F", "/PID", pid], env=wine.wine_env(),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
 
     def files(self, folder):
         """Files below `folder`, relative and sorted."""

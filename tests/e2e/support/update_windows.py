@@ -32,12 +32,13 @@ def launch_window(title, timeout=60.0):
     return window_of_size(title, 420, 210, timeout)
 
 
-def skinned_shot(name, x, y, body_y=45, timeout=5.0):
-    """A screenshot once the skinned window whose top-left is (x, y) shows its
-    title bar and body (a window is found before its first paint)."""
+def skinned_shot(name, window, body_y=45, timeout=5.0):
+    """A screenshot once the skinned window shows its title bar and body where
+    it stands (a window is found before its first paint and its placement)."""
     shots = []
 
     def painted():
+        x, y, _, _ = screen.geometry(window)
         shots.append(screen.screenshot(name))
         return (screen.pixel(shots[-1], x + 5, y + 5) == TITLE_BAR_BLUE and
                 screen.pixel(shots[-1], x + 5, y + body_y) == BODY_GREY)
