@@ -114,7 +114,7 @@ class UpdateTree:
         # Whatever the updater starts inherits this: a client the launcher
         # starts ends by itself.
         env = wine.wine_env({"STANDIN_CLIENT_LIFETIME_MS": "30000"}, debugstr=True, lang=lang)
-        self.updater_log = self.root / f"updater-{len(self.procs)}.stderr"
+        self.updater_log = self.root.parent / f"updater-{len(self.procs)}.stderr"
         with open(self.updater_log, "wb") as log:
             proc = subprocess.Popen([wine.WINE, str(self.updater), *args], cwd=self.temp, env=env,
                                     stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=log)
