@@ -45,3 +45,26 @@ def nginx_factory(tmp_path):
     yield make
     for server in servers:
         server.stop()
+
+
+@pytest.fixture
+def update_tree(tmp_path, bin_dir, tools_dir):
+    """An installation laid out like the client's, with the shipped programs;
+    every process the test starts through it is ended afterwards."""
+    from support.update_tree import UpdateTree
+
+    tree = UpdateTree(tmp_path / "install", bin_dir, tools_dir)
+    yield tree
+    tree.stop_all()
+
+
+@pytest.fixture
+def update_www():
+    """A folder nginx's unprivileged workers can read, for update packages."""
+    import shutil
+    import tempfile
+
+    folder = tempfile.mkdtemp(prefix="update-www-")
+    os.chmod(folder, 0o755)
+    yield pathlib.Path(folder)
+    shutil.rmtree(folder, ignore_errors=True)

@@ -1,8 +1,12 @@
 #include "updater/app/UpdaterApp.h"
 
 #include "log/log_message.h"
+#include "skin/markup/skin_source.h"
+#include "skin/toolkit/skin_manager.h"
 #include "updater/app/process_op.h"
 #include "updater/app/zip_conf_builder.h"
+#include "updater/ui/shipped_job.h"
+#include "updater/ui/update_run.h"
 
 namespace {
 
@@ -27,17 +31,17 @@ ZipConf parseZipConf(const wchar_t* commandLineTail) {
 }
 
 bool UpdaterApp::Run(const wchar_t* commandLineTail) {
-  // WINDOWS SEAM: point the skin toolkit at instance_ and at this module's
-  // folder (its instance handle and SetResourcePath) once the toolkit exists.
+  // The skins come from this program's resources; plain files would be
+  // looked for next to it.
+  CSkinManager::SetInstance(instance_);
+  CSkinSource::Process().SetResourcePath(GetExeFolder());
   const ZipConf job = parseZipConf(commandLineTail);
 
-  if (job.forcedUpdate == kForcedUpdateWithNotice) {
-    // WINDOWS SEAM: the forced-update notice (a tips box owned by the client's
-    // "fenlo" window, mode 0, centred and modal) comes before the client is closed.
-    CloseClientAndWait();
-  }
-
-  // WINDOWS SEAM: create the updater window, place it in the work area's
-  // bottom-right corner, StartUpdate(job), show it and run the message loop.
+  const auto closeClient = [] { CloseClientAndWait(); };
+  UpdateRunHooks hooks;
+  hooks.closeClient = closeClient;
+  hooks.makeJob = ShippedJobMaker(WideToNarrow(GetExeFolder()),
+                                  {[] { return FindProcess_ByName(kClientProcessName) != 0; }, closeClient});
+  RunUpdateWindows(job, hooks);
   return true;
 }

@@ -13,6 +13,6 @@ struct ZipConf {
   bool launchAfterInstall = true;
   std::string urlHost;                  // "host" or "host:port"
   std::string urlPath;                  // from the first "/" on
-  std::string pageCallParam;            // parameters for the launcher
+  std::wstring pageCallParam;           // parameters for the launcher, kept wide
   std::int32_t forcedUpdate = 0;        // non-zero: forced
 };

@@ -93,7 +93,7 @@ ZipConf BuildZipConf(const wchar_t* commandLineTail, const std::wstring& exeFold
   ZipConf conf;
   conf.zipPath = exeFolder + kPackageFileName;
   conf.zipMd5 = WideToNarrow(options.GetValue(L"md5"));
-  conf.pageCallParam = WideToNarrow(options.GetValue(L"pagecallparam"));
+  conf.pageCallParam = options.GetValue(L"pagecallparam");
   conf.launchAfterInstall = true;
   conf.clientDic = folders.clientDic;
   conf.clientExePath = folders.launcherBase + kLauncherFileName;

@@ -15,7 +15,7 @@ TEST(ParseZipConf, DerivesFromThisProgramsFolderAndWritesFourTraceRecords) {
   const std::wstring folder = GetExeFolder();
   EXPECT_EQ(conf.zipPath.wstring(), folder + L"update.zip");
   EXPECT_EQ(conf.urlHost, "h");
-  EXPECT_EQ(conf.pageCallParam, "a b");
+  EXPECT_EQ(conf.pageCallParam, L"a b");
   EXPECT_EQ(conf.forcedUpdate, 2);
 
   const std::vector<RecordedLog> records = TestRootLogger().TakeRecords();

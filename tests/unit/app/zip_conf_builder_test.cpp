@@ -16,7 +16,7 @@ TEST(ZipConf, BuildsEveryFieldFromTheOptionsAndTheFolder) {
   EXPECT_TRUE(conf.launchAfterInstall);
   EXPECT_EQ(conf.urlHost, "dl.example.test:8080");
   EXPECT_EQ(conf.urlPath, "/dir/file.zip");
-  EXPECT_EQ(conf.pageCallParam, "P");
+  EXPECT_EQ(conf.pageCallParam, L"P");
   EXPECT_EQ(conf.forcedUpdate, 1);
 
   const ZipConf copy = conf;
@@ -29,7 +29,7 @@ TEST(ZipConf, NoOptionsStillDerivesTheFolders) {
   EXPECT_EQ(conf.urlHost, "");
   EXPECT_EQ(conf.urlPath, "");
   EXPECT_EQ(conf.zipMd5, "");
-  EXPECT_EQ(conf.pageCallParam, "");
+  EXPECT_EQ(conf.pageCallParam, L"");
   EXPECT_EQ(conf.forcedUpdate, 0);
   EXPECT_EQ(conf.clientDic.wstring(), L"D:\\Apps\\");
   EXPECT_EQ(conf.zipPath.wstring(), L"D:\\Apps\\Client\\temp\\update.zip");
