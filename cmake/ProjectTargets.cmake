@@ -2,20 +2,26 @@
 
 # A unit test program: GoogleTest cases, discovered by ctest when the tests
 # run (under Wine in the Win32 tree). LABELS threaded marks tests that the
-# ThreadSanitizer tree runs; that tree builds nothing else.
+# ThreadSanitizer tree runs; that tree builds nothing else. PROPERTIES are
+# further ctest properties of every case (for example RESOURCE_LOCK for tests
+# that must not run at the same time as others holding the same lock).
 function(add_unit_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;PROPERTIES" ${ARGN})
   if(SANITIZE STREQUAL "thread" AND NOT "threaded" IN_LIST ARG_LABELS)
     return()
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(properties ${ARG_PROPERTIES})
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    PROPERTIES LABELS "${ARG_LABELS}")
+    PROPERTIES ${properties})
 endfunction()
 
 # A helper program for tests, benchmarks or the demo; never shipped.

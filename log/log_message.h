@@ -59,6 +59,9 @@ class CustomLogMessage : public qlog::LogMessage {
 
 #define QLOG_AT(level) \
   ::n_log::CustomLogMessage(__FILE__, __LINE__, (level), ::qlog::RootLogger(), __func__).stream()
+// A record known by a fixed line and function name rather than where it is written.
+#define QLOG_RECORD(level, line, function) \
+  ::n_log::CustomLogMessage(__FILE__, (line), (level), ::qlog::RootLogger(), (function)).stream()
 #define LOG_TRACE QLOG_AT(::qlog::kTrace)
 #define LOG_INFO QLOG_AT(::qlog::kInfo)
 #define LOG_ERROR QLOG_AT(::qlog::kError)

@@ -4,14 +4,14 @@
 
 namespace skin {
 
-ControlTimerTable::Entry* ControlTimerTable::Find(const void* control, std::uintptr_t controlTimerId, const void* window) {
+ControlTimerTable::Entry* ControlTimerTable::Find(void* control, std::uintptr_t controlTimerId, const void* window) {
   for (Entry& e : entries_) {
     if (e.control == control && e.controlTimerId == controlTimerId && e.window == window) return &e;
   }
   return nullptr;
 }
 
-bool ControlTimerTable::Start(const void* control, std::uintptr_t controlTimerId, const void* window,
+bool ControlTimerTable::Start(void* control, std::uintptr_t controlTimerId, const void* window,
                               std::uintptr_t* systemId) {
   if (Entry* e = Find(control, controlTimerId, window)) {
     if (!e->killed) return false;
@@ -25,11 +25,11 @@ bool ControlTimerTable::Start(const void* control, std::uintptr_t controlTimerId
   return true;
 }
 
-void ControlTimerTable::Abandon(const void* control, std::uintptr_t controlTimerId, const void* window) {
+void ControlTimerTable::Abandon(void* control, std::uintptr_t controlTimerId, const void* window) {
   if (Entry* e = Find(control, controlTimerId, window)) e->killed = true;
 }
 
-bool ControlTimerTable::Kill(const void* control, std::uintptr_t controlTimerId, const void* window,
+bool ControlTimerTable::Kill(void* control, std::uintptr_t controlTimerId, const void* window,
                              std::uintptr_t* systemId) {
   Entry* e = Find(control, controlTimerId, window);
   if (e == nullptr || e->killed) return false;
@@ -45,9 +45,14 @@ const ControlTimerTable::Entry* ControlTimerTable::FindLive(const void* window, 
   return nullptr;
 }
 
-void ControlTimerTable::RemoveControl(const void* control) {
+std::vector<std::uintptr_t> ControlTimerTable::RemoveControl(void* control) {
+  std::vector<std::uintptr_t> live;
+  for (const Entry& e : entries_) {
+    if (e.control == control && !e.killed) live.push_back(e.systemId);
+  }
   entries_.erase(std::remove_if(entries_.begin(), entries_.end(), [control](const Entry& e) { return e.control == control; }),
                  entries_.end());
+  return live;
 }
 
 }  // namespace skin

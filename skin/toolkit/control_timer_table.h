@@ -10,7 +10,7 @@ namespace skin {
 class ControlTimerTable {
  public:
   struct Entry {
-    const void* control;
+    void* control;
     std::uintptr_t controlTimerId;
     const void* window;
     std::uintptr_t systemId;
@@ -20,20 +20,21 @@ class ControlTimerTable {
   // The system id to start for a control's timer; none (false) when a live
   // timer of that control, window and id already runs. A killed entry is
   // revived with its old system id.
-  bool Start(const void* control, std::uintptr_t controlTimerId, const void* window, std::uintptr_t* systemId);
+  bool Start(void* control, std::uintptr_t controlTimerId, const void* window, std::uintptr_t* systemId);
   // Undoes the last Start when the system would not start the timer.
-  void Abandon(const void* control, std::uintptr_t controlTimerId, const void* window);
+  void Abandon(void* control, std::uintptr_t controlTimerId, const void* window);
   // Marks the timer killed; gives its system id, or false when there is no
   // live timer of that kind.
-  bool Kill(const void* control, std::uintptr_t controlTimerId, const void* window, std::uintptr_t* systemId);
+  bool Kill(void* control, std::uintptr_t controlTimerId, const void* window, std::uintptr_t* systemId);
   // The live entry of a window with that system id, or null.
   const Entry* FindLive(const void* window, std::uintptr_t systemId) const;
-  // Forgets every timer of a control (when it goes away).
-  void RemoveControl(const void* control);
+  // Forgets every timer of a control (when it goes away); gives the system
+  // ids of those still live, for the caller to stop.
+  std::vector<std::uintptr_t> RemoveControl(void* control);
   void Clear() { entries_.clear(); }
 
  private:
-  Entry* Find(const void* control, std::uintptr_t controlTimerId, const void* window);
+  Entry* Find(void* control, std::uintptr_t controlTimerId, const void* window);
 
   std::vector<Entry> entries_;
   // New system ids run (next + 1) mod 255 from here: 17, 18, ... 254, 0, 1 ...

@@ -91,7 +91,7 @@ void ArrangeChildren(LayoutAxis axis, const Rect& inner, int childPadding, const
     across = Clamp(across, v.Cross(minSize), v.Cross(maxSize));
 
     const int crossBegin = v.CrossStart(inner) + v.CrossLeadPadding(padding);
-    child->SetPosition(v.Span(pos + lead, pos + lead + length + trail, crossBegin, crossBegin + across));
+    child->PlaceAt(v.Span(pos + lead, pos + lead + length + trail, crossBegin, crossBegin + across));
 
     pos += lead + length + trail + childPadding;
     remaining -= length + trail + childPadding;

@@ -20,7 +20,7 @@ class LayoutItem {
   virtual Size MaxSize() const = 0;
   // Outer margin: left, top, right, bottom.
   virtual Rect Padding() const = 0;
-  virtual void SetPosition(const Rect& rect) = 0;
+  virtual void PlaceAt(const Rect& rect) = 0;
 };
 
 enum class LayoutAxis { Vertical, Horizontal };

@@ -51,9 +51,9 @@ std::optional<PixelImage> DecodeSkinImage(const unsigned char* data, std::size_t
   return PremultiplyRgba(rgba.get(), width, height, maskColour);
 }
 
-void BlendPremultiplied(PixelSurface target, const Rect& dest, const PixelImage& image, const Rect& source,
+void BlendPremultiplied(PixelSurface target, const Rect& dest, PixelView image, const Rect& source,
                         std::uint8_t constantAlpha) {
-  if (dest.IsEmpty() || source.IsEmpty() || image.pixels.empty()) return;
+  if (dest.IsEmpty() || source.IsEmpty() || image.pixels == nullptr) return;
   const Rect visible = Intersect(dest, Rect{0, 0, target.width, target.height});
   for (int y = visible.top; y < visible.bottom; ++y) {
     const int sy = source.top + static_cast<int>(static_cast<std::int64_t>(y - dest.top) * source.Height() / dest.Height());

@@ -20,6 +20,15 @@ struct PixelImage {
   bool hasTransparency = false;
 };
 
+// A read-only view of 32-bit pixels owned elsewhere (a PixelImage, a DIB).
+struct PixelView {
+  const std::uint32_t* pixels;
+  int width;
+  int height;
+};
+
+inline PixelView ViewOf(const PixelImage& image) { return {image.pixels.data(), image.width, image.height}; }
+
 // Decodes an image file held in memory (PNG and the other formats of the
 // decoder) into premultiplied pixels. A pixel equal to `maskColour` after
 // premultiplication becomes fully transparent. Nothing on a decode failure.
@@ -28,7 +37,7 @@ std::optional<PixelImage> DecodeSkinImage(const unsigned char* data, std::size_t
 // Converts straight RGBA bytes (4 per pixel, top-down) as above.
 PixelImage PremultiplyRgba(const unsigned char* rgba, int width, int height, std::uint32_t maskColour);
 
-// A view of 32-bit pixels owned elsewhere.
+// A writable view of 32-bit pixels owned elsewhere.
 struct PixelSurface {
   std::uint32_t* pixels;
   int width;
@@ -38,7 +47,7 @@ struct PixelSurface {
 // Source-over of premultiplied pixels: `source` (a part of `image`) is
 // scaled to `dest` (nearest pixel) on `target`, with `constantAlpha` as an
 // extra opacity. Parts of `dest` outside the target are skipped.
-void BlendPremultiplied(PixelSurface target, const Rect& dest, const PixelImage& image, const Rect& source,
+void BlendPremultiplied(PixelSurface target, const Rect& dest, PixelView image, const Rect& source,
                         std::uint8_t constantAlpha);
 
 }  // namespace skin

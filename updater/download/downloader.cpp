@@ -16,7 +16,9 @@ Downloader::Downloader(std::string expectedMd5, std::string host, std::string pa
   state_.expectedMd5 = std::move(expectedMd5);
 }
 
-Downloader::~Downloader() {
+Downloader::~Downloader() { EndThreads(); }
+
+void Downloader::EndThreads() {
   http_->Stop();
   Join();
 }

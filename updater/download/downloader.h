@@ -27,6 +27,9 @@ class Downloader : public ThreadBase {
 
   Downloader(std::string expectedMd5, std::string host, std::string path, bool forced, JobEnvironment environment);
   // Ends every thread of the job before its state goes; part files stay.
+  // A derived job must call EndThreads() first in its own destructor: the
+  // worker's call of Run() must be over before any destructor of this chain
+  // changes the object's dynamic type.
   ~Downloader() override;
 
   virtual void DoInstall() = 0;
@@ -44,6 +47,9 @@ class Downloader : public ThreadBase {
 
  protected:
   void Run() override;
+  // Closes every connection of the job and waits for its threads; returns at
+  // once when they have already ended.
+  void EndThreads();
 
  private:
   const bool forced_;

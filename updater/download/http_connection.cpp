@@ -6,7 +6,6 @@
 #include <atomic>
 #include <optional>
 #include <type_traits>
-#include <vector>
 
 #include <boost/asio/connect.hpp>
 #include <boost/asio/io_context.hpp>
@@ -20,8 +19,8 @@ using boost::system::error_code;
 
 namespace {
 
-// Large reads keep the per-chunk costs (locking, flushing) small.
-constexpr std::size_t kReadSize = 256 * 1024;
+// Large reads keep the per-chunk costs (system calls, locking, flushing) small.
+constexpr std::size_t kReadSize = 1024 * 1024;
 
 }  // namespace
 
@@ -30,7 +29,7 @@ struct HttpConnection::Impl {
   asio::ip::tcp::socket socket{io};
   std::atomic<bool> closed{false};
   std::optional<std::chrono::steady_clock::time_point> deadline;
-  std::vector<char> readBuffer = std::vector<char>(kReadSize);
+  std::unique_ptr<char[]> readBuffer = std::make_unique<char[]>(kReadSize);
   error_code lastReceive;
 
   void CloseSocket() {
@@ -93,14 +92,15 @@ void HttpConnection::Send(const std::string& bytes) {
   if (ec) throw boost::system::system_error(ec, "write");
 }
 
-bool HttpConnection::Receive(std::string& chunk) {
+bool HttpConnection::Receive(std::string_view& chunk) {
   std::size_t size = 0;
   impl_->lastReceive = impl_->Await(
-      [&](auto handler) { impl_->socket.async_read_some(asio::buffer(impl_->readBuffer), std::move(handler)); },
+      [&](auto handler) {
+        impl_->socket.async_read_some(asio::buffer(impl_->readBuffer.get(), kReadSize), std::move(handler));
+      },
       &size);
-  if (impl_->lastReceive) return false;
-  chunk.assign(impl_->readBuffer.data(), size);
-  return true;
+  chunk = std::string_view(impl_->readBuffer.get(), impl_->lastReceive ? 0 : size);
+  return !impl_->lastReceive;
 }
 
 bool HttpConnection::EndOfStream() const { return impl_->lastReceive == asio::error::eof; }

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class HttpConnection {
  public:
@@ -24,9 +25,11 @@ class HttpConnection {
   void Connect(const std::string& host);
   void Send(const std::string& bytes);
 
-  // Waits for at least one byte and hands over all that arrived. False when
-  // the stream ended or failed; EndOfStream() tells the server's orderly close.
-  bool Receive(std::string& chunk);
+  // Waits for at least one byte and hands over all that arrived, as a view
+  // of the connection's buffer that stays valid until the next call. False
+  // when the stream ended or failed; EndOfStream() tells the server's
+  // orderly close.
+  bool Receive(std::string_view& chunk);
   bool EndOfStream() const;
   // Text of the last Receive's outcome (a success text when it succeeded).
   std::string ReceiveText() const;

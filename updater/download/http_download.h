@@ -3,11 +3,13 @@
 // GET per connection, a length probe, four ranged segment transfers with a
 // stall watchdog, the merge and the checks.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "updater/download/download_state.h"
 #include "updater/download/response_head.h"
@@ -42,7 +44,7 @@ class CHttpDownload {
 
   // Appends to the part file through `out`, opening it on first use (and then
   // counting the bytes it already held). False when it cannot be written.
-  static bool AppendBody(const std::string& partFile, const std::string& data, std::uint64_t resumeOffset,
+  static bool AppendBody(const std::string& partFile, std::string_view data, std::uint64_t resumeOffset,
                          std::uint64_t& written, std::ofstream& out);
 
   // Size of an existing file; 0 when it cannot be opened.

@@ -31,15 +31,19 @@ std::int64_t CHttpDownload::GetContentLength(std::string& host, std::string& pat
     connection.Send(BuildRequest(host, path, 0));
 
     std::string buffer;
-    std::string chunk;
+    std::string_view chunk;
     std::size_t headEnd = std::string::npos;
     while (headEnd == std::string::npos) {
-      if (buffer.size() > kMaxResponseHead || !connection.Receive(chunk)) {
+      if (!connection.Receive(chunk)) {
         setTotal(0);
         return 0;
       }
       buffer += chunk;
       headEnd = FindHeadEnd(buffer, chunk.size());
+      if (headEnd == std::string::npos && buffer.size() > kMaxResponseHead) {
+        setTotal(0);
+        return 0;
+      }
     }
 
     HttpResponseHead head;

@@ -13,9 +13,9 @@ namespace {
 
 // Drops the first `skip` bytes of what arrives (a server that ignored the
 // range sends the package from its first byte).
-void DropSkipped(std::string& chunk, std::uint64_t& skip) {
-  const std::size_t dropped = static_cast<std::size_t>(std::min<std::uint64_t>(skip, chunk.size()));
-  chunk.erase(0, dropped);
+void DropSkipped(std::string_view& body, std::uint64_t& skip) {
+  const std::size_t dropped = static_cast<std::size_t>(std::min<std::uint64_t>(skip, body.size()));
+  body.remove_prefix(dropped);
   skip -= dropped;
 }
 
@@ -40,14 +40,17 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
     std::string head;
     bool headSeen = false;
     std::uint64_t skip = 0;
-    std::string chunk;
+    std::string_view chunk;
     while (connection.Receive(chunk)) {
       if (task.written >= length) break;
+      std::string_view body = chunk;
       if (!headSeen) {
-        if (head.size() > kMaxResponseHead) break;
-        head += chunk;
+        head.append(chunk);
         const std::size_t headEnd = FindHeadEnd(head, chunk.size());
-        if (headEnd == std::string::npos) continue;
+        if (headEnd == std::string::npos) {
+          if (head.size() > kMaxResponseHead) break;
+          continue;
+        }
         HttpResponseHead response;
         if (!ParseResponseHead(response, head, headEnd)) {
           if (response.status == 416) RemoveFile(task.state->jobFile);
@@ -55,12 +58,15 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
         }
         headSeen = true;
         if (response.status == 200) skip = position;
-        chunk.swap(head);
+        // What is left of the head buffer came with the head.
+        body = head;
       }
-      DropSkipped(chunk, skip);
-      if (!chunk.empty()) AppendBody(task.partFile, chunk, resume, task.written, out);
+      // A head that came without body bytes is no sign of a moving body.
+      if (body.empty()) continue;
+      DropSkipped(body, skip);
+      if (!body.empty()) AppendBody(task.partFile, body, resume, task.written, out);
       std::lock_guard<std::mutex> guard(task.control->transferLock);
-      task.state->received += chunk.size();
+      task.state->received += body.size();
       ++task.control->activityCount;
     }
     out.close();
@@ -75,7 +81,7 @@ int CHttpDownload::SegmentProc(SegmentTask& task) {
   }
 }
 
-bool CHttpDownload::AppendBody(const std::string& partFile, const std::string& data, std::uint64_t resumeOffset,
+bool CHttpDownload::AppendBody(const std::string& partFile, std::string_view data, std::uint64_t resumeOffset,
                                std::uint64_t& written, std::ofstream& out) {
   if (!out.is_open()) {
     out.open(partFile, std::ios::binary | std::ios::app);

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <vector>
 
+#include "updater/download/background_digest.h"
 #include "updater/download/download_result.h"
 #include "updater/download/job_files.h"
-#include "updater/download/md5.h"
 
 namespace {
 
@@ -26,13 +26,16 @@ class MergeWriter {
     std::uint64_t left = range.end - range.start;
     bool placed = false;
     while (left > 0) {
-      part.read(block_.data(), static_cast<std::streamsize>(std::min<std::uint64_t>(block_.size(), left)));
+      // The other block may still be being digested; this one is free.
+      std::vector<char>& block = blocks_[next_];
+      part.read(block.data(), static_cast<std::streamsize>(std::min<std::uint64_t>(block.size(), left)));
       const auto count = static_cast<std::size_t>(part.gcount());
       if (count == 0) break;
       // Like a seek past the end: the gap is only there once bytes follow it.
       if (!placed) FillTo(range.start);
       placed = true;
-      Write(block_.data(), count);
+      Write(block.data(), count);
+      next_ ^= 1;
       left -= count;
     }
     return !part.bad() && target_.good();
@@ -41,30 +44,29 @@ class MergeWriter {
   // Closes the target; false when any write failed.
   bool Close(std::string& digest) {
     target_.close();
-    if (target_.fail()) return false;
-    std::uint8_t bytes[16];
-    md5_.Final(bytes);
-    digest = DigestToText(bytes);
-    return true;
+    digest = digest_.Finish();
+    return !target_.fail();
   }
 
  private:
   void FillTo(std::uint64_t offset) {
-    if (position_ >= offset) return;
-    std::vector<char> zeros(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, offset - position_)));
-    while (position_ < offset) Write(zeros.data(), static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), offset - position_)));
+    static const std::vector<char> zeros(kBlockSize);
+    while (position_ < offset) {
+      Write(zeros.data(), static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), offset - position_)));
+    }
   }
 
   void Write(const char* data, std::size_t count) {
     target_.write(data, static_cast<std::streamsize>(count));
-    md5_.Update(reinterpret_cast<const std::uint8_t*>(data), static_cast<std::uint32_t>(count));
+    digest_.Add(data, count);
     position_ += count;
   }
 
   std::ofstream target_;
-  MD5_CTX md5_;
+  BackgroundDigest digest_;
   std::uint64_t position_ = 0;
-  std::vector<char> block_ = std::vector<char>(kBlockSize);
+  std::vector<char> blocks_[2] = {std::vector<char>(kBlockSize), std::vector<char>(kBlockSize)};
+  int next_ = 0;
 };
 
 void RemoveParts(const std::string& jobFile) {

@@ -15,7 +15,6 @@ class ThreadBase {
   // Starts the worker once; later calls do nothing. False when the thread
   // cannot be created.
   bool Start();
-  bool IsStarted() const { return worker_.joinable(); }
 
  protected:
   virtual void Run() = 0;

@@ -30,7 +30,8 @@ class StandinClient:
         if record is not None:
             extra["STANDIN_CLIENT_RECORD"] = wine.windows_path(record)
             self.record = record
-        proc = wine.start(self.exe, *args, cwd=cwd or self.exe.parent, env=extra, stdout=subprocess.DEVNULL)
+        proc = wine.start(self.exe, *args, cwd=cwd or self.exe.parent, env=extra, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
         wine.wait_for(lambda: self.lines(), timeout=10)
         return proc
 
@@ -56,8 +57,7 @@ def send_to_pipe(tools_dir, message, wait_ms=5000):
     with tempfile.NamedTemporaryFile(suffix=".msg", delete=False) as f:
         f.write(message)
     try:
-        result = wine.run(tools_dir / "pipe_sender.exe", wine.windows_path(f.name), wait_ms,
-                          stdout=subprocess.DEVNULL)
+        result = wine.run_to_exit(tools_dir / "pipe_sender.exe", wine.windows_path(f.name), wait_ms)
     finally:
         os.unlink(f.name)
     return result.returncode == 0

@@ -6,6 +6,7 @@ this module only starts programs inside them.
 import os
 import re
 import subprocess
+import tempfile
 import time
 from dataclasses import dataclass, field
 
@@ -61,7 +62,8 @@ def wine_env(extra=None, debugstr=False, lang=None):
     return env
 
 
-def start(program, *args, cwd=None, env=None, debugstr=False, lang=None, stdout=subprocess.PIPE):
+def start(program, *args, cwd=None, env=None, debugstr=False, lang=None, stdout=subprocess.PIPE,
+          stderr=subprocess.PIPE):
     """Starts a program; the caller must end it (see stop)."""
     return subprocess.Popen(
         [WINE, str(program), *map(str, args)],
@@ -69,7 +71,7 @@ def start(program, *args, cwd=None, env=None, debugstr=False, lang=None, stdout=
         env=wine_env(env, debugstr, lang),
         stdin=subprocess.DEVNULL,
         stdout=stdout,
-        stderr=subprocess.PIPE,
+        stderr=stderr,
         text=True,
         encoding="latin-1",
     )
@@ -86,6 +88,22 @@ def run(program, *args, timeout=60, **kw):
         return finish(proc, timeout)
     finally:
         stop(proc)
+
+
+def run_to_exit(program, *args, timeout=60, **kw):
+    """Like run, but waits for the program itself to end and then reads its
+    standard error from a file. A Wine helper process started meanwhile (the
+    desktop, for one) inherits the program's handles and may outlive it; with
+    a pipe, run would wait for that helper too."""
+    with tempfile.TemporaryFile() as err:
+        proc = start(program, *args, stdout=subprocess.DEVNULL, stderr=err, **kw)
+        try:
+            proc.wait(timeout)
+        finally:
+            stop(proc)
+        err.seek(0)
+        text = err.read().decode("latin-1")
+    return Result(proc.returncode, "", text, debug_records(text))
 
 
 def stop(proc, grace=2.0):

@@ -7,6 +7,7 @@
 
 #include "scripted_server.h"
 #include "test_files.h"
+#include "wait_until.h"
 #include "updater/download/http_download.h"
 #include "updater/download/job_files.h"
 
@@ -71,7 +72,7 @@ TEST_F(SegmentProc_, ResumesAfterThePartFileAndCountsItFirst) {
     return Run(server.Host(), 1000, 2000, package_.substr(1000, 300));
   });
   // The earlier bytes count before any body byte arrives.
-  while (server.Requests().empty()) std::this_thread::sleep_for(5ms);
+  ASSERT_TRUE(WaitUntil([&] { return !server.Requests().empty(); }));
   {
     std::lock_guard<std::mutex> guard(control_.transferLock);
     EXPECT_EQ(state_.received, 300u);
@@ -138,6 +139,17 @@ TEST_F(SegmentProc_, EndsByTheWayTheTransferEnded) {
     EXPECT_EQ(result.printed.rfind(c.printedPrefix, 0), 0u) << result.printed;
     EXPECT_GE(result.part.size(), c.minimumPart);
   }
+}
+
+TEST_F(SegmentProc_, HeadWithoutBodyBytesIsNoActivity) {
+  ScriptedServer server([](ScriptedExchange& e) {
+    scripts::Answer(e, 206, "");
+    std::this_thread::sleep_for(50ms);
+  });
+  const SegmentRun result = Run(server.Host(), 0, 100);
+  EXPECT_EQ(result.exitCode, 0);
+  // The watchdog's first deadline is about the first body byte.
+  EXPECT_EQ(control_.activityCount.load(), 0);
 }
 
 TEST_F(SegmentProc_, RefusedHeadWritesNothing) {

@@ -17,7 +17,7 @@ TEST(LayoutShares, FlexibleChildrenSplitWhatIsLeftAndTheLastTakesTheRemainder) {
     TestBox box;
     box.Add(axis);
     box.Add(axis);
-    box.SetPosition(axis == V ? Rect{0, 0, 50, 71} : Rect{0, 0, 71, 50});
+    box.PlaceAt(axis == V ? Rect{0, 0, 50, 71} : Rect{0, 0, 71, 50});
     if (axis == V) {
       EXPECT_EQ(box.Child(0).Rect(), (Rect{0, 0, 50, 35}));
       EXPECT_EQ(box.Child(1).Rect(), (Rect{0, 35, 50, 71}));
@@ -36,7 +36,7 @@ TEST(LayoutShares, ThreeFlexibleAroundFixedRows) {
   box.Add(V).Fixed(0, 10);
   box.Add(V);
   box.Add(V);
-  box.SetPosition({0, 0, 40, 110});
+  box.PlaceAt({0, 0, 40, 110});
   EXPECT_EQ(box.Child(0).Rect(), (Rect{2, 5, 37, 35}));
   EXPECT_EQ(box.Child(1).Rect(), (Rect{2, 35, 37, 45}));
   EXPECT_EQ(box.Child(2).Rect(), (Rect{2, 45, 37, 75}));
@@ -51,7 +51,7 @@ TEST(LayoutShares, HiddenChildTakesNeitherSizeNorPaddingNorChildPadding) {
     if (withHidden) box->Add(V).Fixed(0, 30).Padding(5, 7, 5, 9).Hidden();
     box->Add(V).Padding(0, 1, 0, 0);
     box->Add(V).Fixed(0, 10);
-    box->SetPosition({0, 0, 60, 100});
+    box->PlaceAt({0, 0, 60, 100});
     return box;
   };
   auto with = build(true);
@@ -68,7 +68,7 @@ TEST(LayoutShares, PaddingsBeforeTheLastFlexibleChildCountTwice) {
   TestBox box;
   box.Add(V).Fixed(0, 20).Padding(0, 5, 0, 0);
   box.Add(V);
-  box.SetPosition({0, 0, 30, 100});
+  box.PlaceAt({0, 0, 30, 100});
   EXPECT_EQ(box.Child(0).Rect(), (Rect{0, 5, 30, 25}));
   EXPECT_EQ(box.Child(1).Rect(), (Rect{0, 25, 30, 95}));
 }
@@ -79,7 +79,7 @@ TEST(LayoutShares, ChildPaddingSeparatesNeighboursAndCountsTwiceBeforeTheLastFle
   box.Add(H).Fixed(10, 0);
   box.Add(H);
   box.Add(H).Fixed(10, 0);
-  box.SetPosition({0, 0, 100, 20});
+  box.PlaceAt({0, 0, 100, 20});
   // Fixed total 10 + 10 + 2 x 4 = 28; the flexible one gets
   // remaining (100 - 10 - 4 = 86) - fixed remaining (28 - 10 = 18) = 68.
   EXPECT_EQ(box.Child(0).Rect(), (Rect{0, 0, 10, 20}));
@@ -92,7 +92,7 @@ TEST(LayoutShares, OverflowGivesFlexibleChildrenNothingAndRunsPastTheEnd) {
   box.Add(V).Fixed(0, 60);
   box.Add(V);
   box.Add(V).Fixed(0, 60);
-  box.SetPosition({0, 0, 10, 100});
+  box.PlaceAt({0, 0, 10, 100});
   EXPECT_EQ(box.Child(0).Rect(), (Rect{0, 0, 10, 60}));
   EXPECT_EQ(box.Child(1).Rect(), (Rect{0, 60, 10, 60}));
   EXPECT_EQ(box.Child(2).Rect(), (Rect{0, 60, 10, 120}));
@@ -113,7 +113,7 @@ TEST(LayoutShares, MinimumAndMaximumBoundTheMainAxis) {
     TestBox box;
     box.Add(V).Fixed(0, c.fixed).Min(0, c.min).Max(9999, c.max);
     box.Add(V);
-    box.SetPosition({0, 0, 10, 100});
+    box.PlaceAt({0, 0, 10, 100});
     EXPECT_EQ(box.Child(0).Rect().Height(), c.expectedFirst) << c.scenario;
     EXPECT_EQ(box.Child(1).Rect().top, c.expectedFirst) << c.scenario;
   }
@@ -134,7 +134,7 @@ TEST(LayoutCrossAxis, FixedOrFullWidthLessPaddingsAlwaysFromTheStartEdge) {
   for (const auto& c : cases) {
     TestBox box;
     box.Add(V).Fixed(c.fixedWidth, 10).Padding(c.padLeft, 0, c.padRight, 0).Min(c.minWidth, 0);
-    box.SetPosition({0, 0, 50, 100});
+    box.PlaceAt({0, 0, 50, 100});
     EXPECT_EQ(box.Child(0).Rect(), c.expected) << c.scenario;
   }
 }
@@ -144,7 +144,7 @@ TEST(LayoutCrossAxis, HorizontalRowsAreTopAlignedAndTheRightPaddingLiesInside) {
   box.Inset(0, 8, 0, 0);
   box.Add(H).Fixed(14, 14).Padding(6, 0, 3, 0);
   box.Add(H).Padding(0, 2, 0, 1);
-  box.SetPosition({100, 0, 140, 30});
+  box.PlaceAt({100, 0, 140, 30});
   EXPECT_EQ(box.Child(0).Rect(), (Rect{106, 8, 123, 22}));
   EXPECT_EQ(box.Child(1).Rect(), (Rect{123, 10, 131, 29}));
 }
@@ -154,7 +154,7 @@ TEST(LayoutEstimates, ALabelWithoutFixedHeightTakesItsEstimateInAColumn) {
   TestBox box;
   box.Add(V).EstimatedHeight(17);
   box.Add(V);
-  box.SetPosition({0, 0, 80, 60});
+  box.PlaceAt({0, 0, 80, 60});
   EXPECT_EQ(box.Child(0).Rect(), (Rect{0, 0, 80, 17}));
   EXPECT_EQ(box.Child(1).Rect(), (Rect{0, 17, 80, 60}));
   EXPECT_EQ(box.Child(0).Estimates(), 2);  // once per pass
@@ -162,19 +162,19 @@ TEST(LayoutEstimates, ALabelWithoutFixedHeightTakesItsEstimateInAColumn) {
 
 TEST(LayoutEstimates, EmptyAndDegenerateBoxesAreHarmless) {
   TestBox empty;
-  empty.SetPosition({0, 0, 10, 10});
+  empty.PlaceAt({0, 0, 10, 10});
   EXPECT_EQ(empty.Rect(), (Rect{0, 0, 10, 10}));
 
   TestBox allHidden;
   allHidden.Add(V).Hidden();
-  allHidden.SetPosition({0, 0, 10, 10});
+  allHidden.PlaceAt({0, 0, 10, 10});
   EXPECT_FALSE(allHidden.Child(0).Positioned());
 
   // An inset larger than the box leaves a negative room: nothing is negative.
   TestBox squeezed;
   squeezed.Inset(20, 20, 20, 20);
   squeezed.Add(H);
-  squeezed.SetPosition({0, 0, 10, 10});
+  squeezed.PlaceAt({0, 0, 10, 10});
   EXPECT_EQ(squeezed.Child(0).Rect(), (Rect{20, 20, 20, 20}));
 }
 

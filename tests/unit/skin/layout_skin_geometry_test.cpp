@@ -46,7 +46,7 @@ struct UpdaterSkin {
     skipButton = &progressLayout->Add(H).Fixed(71, 26).Padding(9, 2, 0, 0);
     row.Add(H).Fixed(10, 0);
   }
-  void Layout(int width = 310, int height = 100) { root.SetPosition({0, 0, width, height}); }
+  void Layout(int width = 310, int height = 100) { root.PlaceAt({0, 0, width, height}); }
 };
 
 TEST(UpdaterSkinGeometry, DownloadingRows) {
@@ -115,7 +115,7 @@ struct TipsBoxSkin {
 
 TEST(TipsBoxSkinGeometry, RowsAndButtons) {
   TipsBoxSkin skin;
-  skin.root.SetPosition({0, 0, 310, 100});
+  skin.root.PlaceAt({0, 0, 310, 100});
   EXPECT_EQ(skin.closeButton->Rect(), (Rect{290, 8, 304, 22}));
   EXPECT_EQ(skin.messageRow->Rect(), (Rect{18, 30, 310, 60}));
   EXPECT_EQ(skin.fillerAbove->Rect().Height(), 0);
@@ -131,7 +131,7 @@ TEST(TipsBoxSkinGeometry, RowsAndButtons) {
 TEST(TipsBoxSkinGeometry, HiddenCancelButtonLeavesItsColumnAndTheConfirmButtonStays) {
   TipsBoxSkin skin;
   skin.cancelButton->SetVisible(false);
-  skin.root.SetPosition({0, 0, 310, 100});
+  skin.root.PlaceAt({0, 0, 310, 100});
   EXPECT_EQ(skin.confirmButton->Rect(), (Rect{224, 69, 296, 93}));
 }
 
@@ -143,7 +143,7 @@ TEST(LaunchSkinGeometry, TitleMessageAndLaunchButton) {
   TestBox& body = root.Add(V);
   TestBox& message = body.Add(V).Fixed(0, 30).Add(H);
   TestBox& launchButton = body.Add(V).Add(H).Fixed(80, 36);
-  root.SetPosition({0, 0, 420, 210});
+  root.PlaceAt({0, 0, 420, 210});
   EXPECT_EQ(title.Rect(), (Rect{0, 0, 420, 32}));
   EXPECT_EQ(titleLabel.Rect().left, 10);
   EXPECT_EQ(closeButton.Rect(), (Rect{290, 8, 304, 22}));

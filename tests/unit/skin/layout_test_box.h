@@ -46,7 +46,7 @@ class TestBox : public skin::LayoutItem {
   skin::Size MinSize() const override { return min_; }
   skin::Size MaxSize() const override { return max_; }
   skin::Rect Padding() const override { return padding_; }
-  void SetPosition(const skin::Rect& rect) override {
+  void PlaceAt(const skin::Rect& rect) override {
     rect_ = rect;
     positioned_ = true;
     if (children_.empty()) return;

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "skin/toolkit/control_timer_table.h"
 
 namespace {
 
-const int controlA = 0, controlB = 0, window = 0, otherWindow = 0;
+int controlA = 0, controlB = 0, window = 0, otherWindow = 0;
 
 TEST(ControlTimers, SystemIdsCountFromSeventeenAndWrapAt255) {
   skin::ControlTimerTable table;
@@ -51,7 +52,10 @@ TEST(ControlTimers, LookupIsPerWindowAndForgetsRemovedControls) {
   table.Start(&controlA, 1, &window, &a);
   table.Start(&controlB, 1, &window, &b);
   EXPECT_EQ(table.FindLive(&otherWindow, a), nullptr);
-  table.RemoveControl(&controlA);
+  std::uintptr_t killedA = 0;
+  table.Start(&controlA, 2, &window, &killedA);
+  table.Kill(&controlA, 2, &window, &killedA);
+  EXPECT_EQ(table.RemoveControl(&controlA), (std::vector<std::uintptr_t>{a}));  // only live ones need stopping
   EXPECT_EQ(table.FindLive(&window, a), nullptr);
   ASSERT_NE(table.FindLive(&window, b), nullptr);
   // A failed start leaves nothing live, and a retry reuses the id.

@@ -84,7 +84,7 @@ TEST(SoftwareBlend, SourceOverWithPremultipliedAlphaAndConstantAlpha) {
   };
   for (const auto& c : cases) {
     std::vector<std::uint32_t> target(4, 0xFF204060);
-    skin::BlendPremultiplied({target.data(), 2, 2}, {0, 0, 2, 2}, Solid(1, 1, c.source), {0, 0, 1, 1}, c.constantAlpha);
+    skin::BlendPremultiplied({target.data(), 2, 2}, {0, 0, 2, 2}, skin::ViewOf(Solid(1, 1, c.source)), {0, 0, 1, 1}, c.constantAlpha);
     EXPECT_EQ(target[3], c.expected) << c.scenario << std::hex << " got " << target[3];
   }
 }
@@ -95,7 +95,7 @@ TEST(SoftwareBlend, StretchesTheSourcePartAndStaysInsideTheTarget) {
   PixelImage image = Solid(2, 1, 0xFFAAAAAA);
   image.pixels[1] = 0xFFBBBBBB;
   std::vector<std::uint32_t> target(3 * 2, 0);
-  skin::BlendPremultiplied({target.data(), 3, 2}, {1, -1, 5, 1}, image, {1, 0, 2, 1}, 255);
+  skin::BlendPremultiplied({target.data(), 3, 2}, {1, -1, 5, 1}, skin::ViewOf(image), {1, 0, 2, 1}, 255);
   EXPECT_EQ(target, (std::vector<std::uint32_t>{0, 0xFFBBBBBB, 0xFFBBBBBB, 0, 0, 0}));
 }
 

@@ -1,4 +1,4 @@
-#include "skin/toolkit/image_spec.h"
+#include "skin/toolkit/image_description.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -8,28 +8,28 @@
 namespace skin {
 namespace {
 
-void ApplyKey(ImageSpec& spec, const std::wstring& key, const std::wstring& value) {
+void ApplyKey(ImageDescription& description, const std::wstring& key, const std::wstring& value) {
   const wchar_t* v = value.c_str();
   if (key == L"file" || key == L"res") {
-    spec.file = value;
+    description.file = value;
   } else if (key == L"restype") {
-    spec.resourceType = value;
+    description.resourceType = value;
   } else if (key == L"dest") {
-    spec.dest = ParseRect(v);
+    description.dest = ParseRect(v);
   } else if (key == L"source") {
-    spec.source = ParseRect(v);
+    description.source = ParseRect(v);
   } else if (key == L"corner") {
-    spec.corner = ParseRect(v);
+    description.corner = ParseRect(v);
   } else if (key == L"mask") {
-    spec.mask = ParseColour(v);
+    description.mask = ParseColour(v);
   } else if (key == L"fade") {
-    spec.fade = static_cast<std::uint8_t>(std::clamp(ParseNumber(v), 0, 255));
+    description.fade = static_cast<std::uint8_t>(std::clamp(ParseNumber(v), 0, 255));
   } else if (key == L"hole") {
-    spec.hole = ParseFlag(v);
+    description.hole = ParseFlag(v);
   } else if (key == L"xtiled") {
-    spec.xtiled = ParseFlag(v);
+    description.xtiled = ParseFlag(v);
   } else if (key == L"ytiled") {
-    spec.ytiled = ParseFlag(v);
+    description.ytiled = ParseFlag(v);
   }
 }
 
@@ -44,12 +44,12 @@ std::vector<std::pair<int, int>> Tiles(int at, int length, int tile) {
 
 }  // namespace
 
-ImageSpec ParseImageSpec(const wchar_t* text) {
-  ImageSpec spec;
-  if (text == nullptr) return spec;
+ImageDescription ParseImageDescription(const wchar_t* text) {
+  ImageDescription description;
+  if (text == nullptr) return description;
   if (std::wcschr(text, L'=') == nullptr) {
-    spec.file = text;
-    return spec;
+    description.file = text;
+    return description;
   }
   const wchar_t* p = text;
   for (;;) {
@@ -63,34 +63,40 @@ ImageSpec ParseImageSpec(const wchar_t* text) {
     const wchar_t* valueStart = ++p;
     while (*p != L'\0' && *p != L'\'') ++p;
     if (*p != L'\'') break;  // unterminated value
-    ApplyKey(spec, key, std::wstring(valueStart, p));
+    ApplyKey(description, key, std::wstring(valueStart, p));
     ++p;
   }
-  return spec;
+  return description;
 }
 
-std::vector<ImagePiece> PlanImagePieces(const Rect& dest, const Rect& source, const ImageSpec& spec) {
+std::vector<ImagePiece> PlanImagePieces(const Rect& dest, const Rect& source, const ImageDescription& description) {
   std::vector<ImagePiece> pieces;
-  const Rect& c = spec.corner;
+  // Corners are image pixels drawn unscaled: none can be wider than the
+  // image part or the target, or negative.
+  const int maxX = std::max(0, std::min(dest.Width(), source.Width()));
+  const int maxY = std::max(0, std::min(dest.Height(), source.Height()));
+  const Rect c{std::clamp(description.corner.left, 0, maxX), std::clamp(description.corner.top, 0, maxY),
+               std::clamp(description.corner.right, 0, maxX - std::clamp(description.corner.left, 0, maxX)),
+               std::clamp(description.corner.bottom, 0, maxY - std::clamp(description.corner.top, 0, maxY))};
   const Rect midDest{dest.left + c.left, dest.top + c.top, dest.right - c.right, dest.bottom - c.bottom};
   const Rect midSource{source.left + c.left, source.top + c.top, source.right - c.right, source.bottom - c.bottom};
   auto add = [&pieces](const Rect& d, const Rect& s) {
     if (!d.IsEmpty() && !s.IsEmpty()) pieces.push_back({d, s});
   };
 
-  if (!spec.hole) {
-    if (!spec.xtiled && !spec.ytiled) {
+  if (!description.hole) {
+    if (!description.xtiled && !description.ytiled) {
       add(midDest, midSource);
     } else {
       // A tiled axis repeats the source unscaled; the other one stretches.
-      const auto columns = spec.xtiled ? Tiles(midDest.left, midDest.Width(), midSource.Width())
+      const auto columns = description.xtiled ? Tiles(midDest.left, midDest.Width(), midSource.Width())
                                        : std::vector<std::pair<int, int>>{{midDest.left, midDest.Width()}};
-      const auto rows = spec.ytiled ? Tiles(midDest.top, midDest.Height(), midSource.Height())
+      const auto rows = description.ytiled ? Tiles(midDest.top, midDest.Height(), midSource.Height())
                                     : std::vector<std::pair<int, int>>{{midDest.top, midDest.Height()}};
       for (const auto& [y, h] : rows) {
         for (const auto& [x, w] : columns) {
-          const int sw = spec.xtiled ? w : midSource.Width();
-          const int sh = spec.ytiled ? h : midSource.Height();
+          const int sw = description.xtiled ? w : midSource.Width();
+          const int sh = description.ytiled ? h : midSource.Height();
           add({x, y, x + w, y + h}, {midSource.left, midSource.top, midSource.left + sw, midSource.top + sh});
         }
       }

@@ -11,7 +11,7 @@
 
 namespace skin {
 
-struct ImageSpec {
+struct ImageDescription {
   std::wstring file;
   std::wstring resourceType;      // with `res`: read the image from this resource type
   std::optional<Rect> dest;       // offsets from the control's top-left corner
@@ -27,7 +27,7 @@ struct ImageSpec {
 // Parses an image attribute value. A value without "=" is the file name
 // itself. Pairs are separated by blanks; a pair that breaks the syntax ends
 // the parsing, keeping what was read before it. Unknown keys are ignored.
-ImageSpec ParseImageSpec(const wchar_t* text);
+ImageDescription ParseImageDescription(const wchar_t* text);
 
 // One blit of a drawing: a part of the image to a part of the target.
 struct ImagePiece {
@@ -38,6 +38,6 @@ struct ImagePiece {
 // Splits the drawing of `source` over `dest` into pieces: the corners
 // unscaled, the edges stretched along their length, the centre stretched or
 // tiled (and left out with `hole`).
-std::vector<ImagePiece> PlanImagePieces(const Rect& dest, const Rect& source, const ImageSpec& spec);
+std::vector<ImagePiece> PlanImagePieces(const Rect& dest, const Rect& source, const ImageDescription& description);
 
 }  // namespace skin
