@@ -68,13 +68,17 @@ def prompt_windows():
     return found.stdout.split()
 
 
-def answer_prompt(key, timeout=20.0):
+def answer_prompt(key, timeout=20.0, attempts=5):
     """Waits for the launcher's question and answers it with a key (Return: OK,
-    Escape: Cancel)."""
+    Escape: Cancel). A key that arrives before the box takes input is lost, so
+    it is sent again while the box stays open."""
     windows = wine.wait_for(prompt_windows, timeout=timeout)
     assert windows, "the launcher asked nothing"
-    subprocess.run(["xdotool", "key", "--window", windows[0], key], check=True, timeout=10)
-    assert wine.wait_for(lambda: not prompt_windows(), timeout=10), "the question stayed open"
+    for _ in range(attempts):
+        subprocess.run(["xdotool", "key", "--window", windows[0], key], check=True, timeout=10)
+        if wine.wait_for(lambda: windows[0] not in prompt_windows(), timeout=3):
+            return
+    raise AssertionError("the question stayed open")
 
 
 class ExitCodeOf:
