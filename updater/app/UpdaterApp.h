@@ -20,10 +20,6 @@ inline constexpr DWORD kUpdaterMutexWaitMs = 10000;
 // Marks a running updater; while it exists no other one runs.
 inline constexpr wchar_t kInstanceMutexName[] = L"{11B0C527-BB62-4BE3-9769-26491D9845B4}";
 
-// Only this exact value shows the notice and closes the client before the
-// window opens; the download and the install treat every non-zero value as forced.
-inline constexpr std::int32_t kForcedUpdateWithNotice = 1;
-
 class UpdaterApp {
  public:
   UpdaterApp(HINSTANCE instance, platform::UniqueHandle instanceMutex)

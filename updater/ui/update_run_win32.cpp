@@ -9,7 +9,7 @@ namespace {
 
 // Only exactly 1 asks for the notice; other non-zero values are forced
 // without it.
-constexpr std::int32_t kForcedWithNotice = 1;
+constexpr std::int32_t kForcedWithNotice = 1;  // the one value that shows the notice
 constexpr const wchar_t* kClientMainWindowClass = L"fenlo";
 
 void ShowForcedNotice() {
