@@ -1,14 +1,12 @@
 """The launcher's two roads, against the stand-in client under Wine."""
-import os
 import shutil
 import subprocess
-from pathlib import Path
 
 import pytest
 
 from support import wine
 from support.launcher_roads import ClientRecord, ExitCodeOf, answer_prompt, prompt_windows, registered_command
-from support.launcher_site import InstallSite
+from support.launcher_site import HeldFile, InstallSite
 
 
 @pytest.fixture
@@ -77,17 +75,15 @@ def test_road_a_without_prefix_sends_nothing(site, running_client, args):
     assert len(running_client.pids()) == 1
 
 
-def test_road_a_without_a_pipe_exits_1(site, clients, tmp_path):
-    # A program of the client's name that serves no pipe.
+def test_road_a_without_a_pipe_exits_1(site, clients, tools_dir, tmp_path):
+    # A windowless program of the client's name that serves no pipe.
     impostor = tmp_path / "impostor" / "tavren.exe"
     impostor.parent.mkdir()
-    shutil.copy(Path(os.environ["WINEPREFIX"]) / "drive_c" / "windows" / "system32" / "notepad.exe", impostor)
-    proc = wine.start(impostor, stdout=subprocess.DEVNULL)
-    try:
+    shutil.copy(tools_dir / "hold_file.exe", impostor)
+    (tmp_path / "held.txt").write_text("held")
+    with HeldFile(tools_dir, tmp_path / "held.txt", program=impostor):
         result = run_with_prompt(site, clients, "Escape", "tavren://abc")
-        assert wine.exit_code(result) == 1
-    finally:
-        wine.stop(proc)
+    assert wine.exit_code(result) == 1
 
 
 def test_road_a_refuses_a_url_too_long_for_the_message(site, running_client):

@@ -80,10 +80,12 @@ def infozip(source, archive, *names):
 
 
 class HeldFile:
-    """A file held open without sharing by another Windows process."""
+    """A file held open without sharing by another Windows process (hold_file,
+    or a copy of it under another name)."""
 
-    def __init__(self, tools_dir, path):
-        self.proc = subprocess.Popen([wine.WINE, str(Path(tools_dir) / "hold_file.exe"), wine.windows_path(path)],
+    def __init__(self, tools_dir, path, program=None):
+        program = program or Path(tools_dir) / "hold_file.exe"
+        self.proc = subprocess.Popen([wine.WINE, str(program), wine.windows_path(path)],
                                      stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                      env=wine.wine_env(), text=True)
         line = self.proc.stdout.readline().strip()
